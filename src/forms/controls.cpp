@@ -1,0 +1,256 @@
+#include "forms/controls.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "forms/form.h"
+
+namespace forms {
+
+Label::Label(Container& parent, std::string name, Rect rect, int index)
+    : Control(&parent, Kind::Label, std::move(name), rect, index) {}
+
+void Label::setCaption(const std::string& caption) {
+  if (caption == this->caption()) return;
+  Control::setCaption(caption);
+  fit();
+  fire(onChange);
+}
+
+void Label::setAutoSize(bool on) {
+  autoSize_ = on;
+  fit();
+}
+
+AccessKeyText Label::displayText() const { return parseAccessKeys(caption()); }
+
+void Label::fit() {
+  if (!autoSize_ || parent() == nullptr) return;
+  const Size s = form().runtime().metrics().measure(font(), displayText().text);
+  setRect({left(), top(), s.width, s.height});
+}
+
+Shape::Shape(Container& parent, std::string name, Rect rect, ShapeStyle style, Colour border,
+             Colour fill)
+    : Control(&parent, Kind::Shape, std::move(name), rect), style_(style), border_(border) {
+  Control::setBackColour(fill);
+}
+
+namespace {
+Rect lineBounds(Point a, Point b) {
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) - std::min(a.x, b.x) + 1,
+          std::max(a.y, b.y) - std::min(a.y, b.y) + 1};
+}
+}  // namespace
+
+Line::Line(Container& parent, std::string name, Point from, Point to, Colour colour)
+    : Control(&parent, Kind::Line, std::move(name), lineBounds(from, to)),
+      from_(from),
+      to_(to),
+      colour_(colour) {}
+
+Image::Image(Container& parent, std::string name, Rect rect, int index)
+    : Control(&parent, Kind::Image, std::move(name), rect, index) {}
+
+void Image::setPicture(std::shared_ptr<const Picture> picture) {
+  if (picture == picture_) return;
+  picture_ = std::move(picture);
+  changed(Change::Appearance);
+}
+
+Frame::Frame(Container& parent, std::string name, Rect rect, bool border, int index)
+    : Container(&parent, Kind::Frame, std::move(name), rect, index), border_(border) {}
+
+TextBox::TextBox(Container& parent, std::string name, Rect rect, int index)
+    : Control(&parent, Kind::TextBox, std::move(name), rect, index) {
+  Control::setBackColour(rgb(255, 255, 255));
+}
+
+void TextBox::setCaption(const std::string& text) {
+  if (text == caption()) return;
+  Control::setCaption(text);
+  // A text set by the program puts the caret at the start, as the classic boxes did.
+  selStart_ = 0;
+  selLength_ = 0;
+  fire(onChange);
+}
+
+void TextBox::setSelection(int start, int length) {
+  const int n = static_cast<int>(codePointCount(caption()));
+  selStart_ = std::clamp(start, 0, n);
+  selLength_ = std::clamp(length, 0, n - selStart_);
+  changed(Change::Value);
+}
+
+void TextBox::syncSelection(int start, int length) {
+  const int n = static_cast<int>(codePointCount(caption()));
+  selStart_ = std::clamp(start, 0, n);
+  selLength_ = std::clamp(length, 0, n - selStart_);
+}
+
+void TextBox::replaceSelection(const std::u32string& with) {
+  std::u32string chars = decodeUtf8(caption());
+  const auto start = static_cast<std::size_t>(std::min<int>(selStart_, int(chars.size())));
+  const auto len = std::min<std::size_t>(static_cast<std::size_t>(selLength_), chars.size() - start);
+  chars.replace(start, len, with);
+  const std::string text = encodeUtf8(chars);
+  const int caret = static_cast<int>(start + with.size());
+  if (text == caption()) {
+    setSelection(caret, 0);
+    return;
+  }
+  Control::setCaption(text);
+  selStart_ = caret;
+  selLength_ = 0;
+  changed(Change::Value);
+  fire(onChange);
+}
+
+void TextBox::typeChar(int c) {
+  const int key = runKeyPress(c);
+  if (key == 0 || locked_ || !enabled()) return;
+  const int n = static_cast<int>(codePointCount(caption()));
+  if (key == kKeyBack) {
+    if (selLength_ == 0) {
+      if (selStart_ == 0) return;
+      --selStart_;
+      selLength_ = 1;
+    }
+    replaceSelection({});
+    return;
+  }
+  if (key < 32) return;  // other control characters change nothing in a one-line box
+  if (maxLength_ > 0 && n - selLength_ + 1 > maxLength_) return;
+  replaceSelection(std::u32string(1, static_cast<char32_t>(key)));
+}
+
+void TextBox::pressKey(int key, int shift) {
+  key = runKeyDown(key, shift);
+  if (key == 0 || !enabled()) return;
+  const int n = static_cast<int>(codePointCount(caption()));
+  switch (key) {
+    case kKeyDelete:
+      if (locked_) return;
+      if (selLength_ == 0) {
+        if (selStart_ >= n) return;
+        selLength_ = 1;
+      }
+      replaceSelection({});
+      break;
+    case kKeyLeft:
+      setSelection(selLength_ > 0 ? selStart_ : selStart_ - 1, 0);
+      break;
+    case kKeyRight:
+      setSelection(selLength_ > 0 ? selStart_ + selLength_ : selStart_ + 1, 0);
+      break;
+    case kKeyHome:
+      setSelection(0, 0);
+      break;
+    case kKeyEnd:
+      setSelection(n, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+ListControl::ListControl(Container& parent, Kind kind, std::string name, Rect rect, int index)
+    : Control(&parent, kind, std::move(name), rect, index) {
+  Control::setBackColour(rgb(255, 255, 255));
+}
+
+void ListControl::addItem(const std::string& item, int position) {
+  if (position < 0 || position >= listCount()) {
+    items_.push_back(item);
+  } else {
+    items_.insert(items_.begin() + position, item);
+    if (listIndex_ >= position) ++listIndex_;
+  }
+  changed(Change::List);
+}
+
+void ListControl::removeItem(int position) {
+  if (position < 0 || position >= listCount()) throw std::out_of_range("removeItem");
+  items_.erase(items_.begin() + position);
+  if (listIndex_ == position) {
+    listIndex_ = -1;
+  } else if (listIndex_ > position) {
+    --listIndex_;
+  }
+  changed(Change::List);
+}
+
+void ListControl::clear() {
+  if (items_.empty() && listIndex_ == -1) return;
+  items_.clear();
+  listIndex_ = -1;
+  changed(Change::List);
+}
+
+void ListControl::setListIndex(int index) {
+  if (index < -1 || index >= listCount()) throw std::out_of_range("listIndex");
+  if (index == listIndex_) return;
+  listIndex_ = index;
+  changed(Change::Value);
+  fire(onClick);
+}
+
+std::string ListControl::text() const {
+  return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
+}
+
+CheckBox::CheckBox(Container& parent, std::string name, Rect rect, int index)
+    : Control(&parent, Kind::CheckBox, std::move(name), rect, index) {}
+
+void CheckBox::setValue(int value) {
+  if (value < 0 || value > 2) throw std::out_of_range("value");
+  if (value == value_) return;
+  value_ = value;
+  changed(Change::Value);
+  fire(onClick);
+}
+
+ScrollBar::ScrollBar(Container& parent, std::string name, Rect rect, int min, int max,
+                     int value, int index)
+    : Control(&parent, Kind::ScrollBar, std::move(name), rect, index),
+      min_(min),
+      max_(max),
+      value_(value) {}
+
+bool ScrollBar::inRange(int v) const {
+  return v >= std::min(min_, max_) && v <= std::max(min_, max_);
+}
+
+void ScrollBar::setRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  changed(Change::Value);
+  if (!inRange(value_)) setValue(std::clamp(value_, std::min(min, max), std::max(min, max)));
+}
+
+void ScrollBar::setValue(int value) {
+  if (!inRange(value)) throw std::out_of_range("scroll bar value");
+  if (value == value_) return;
+  value_ = value;
+  changed(Change::Value);
+  fire(onChange);
+}
+
+void ScrollBar::setChanges(int small, int large) {
+  small_ = small;
+  large_ = large;
+}
+
+void ScrollBar::scrollTo(int thumbPos) {
+  setValue(thumbToValue(std::clamp(thumbPos, 0, thumbRange())));
+}
+
+Button::Button(Container& parent, std::string name, Rect rect, int index)
+    : Control(&parent, Kind::Button, std::move(name), rect, index) {}
+
+void Button::pressKey(int key, int shift) {
+  key = runKeyDown(key, shift);
+  if (key == kKeyReturn || key == ' ') click();
+}
+
+}  // namespace forms

@@ -1,0 +1,212 @@
+// The concrete controls. Model setters fire the model's own events the way the classic form
+// toolkits did: a text box's text, a scroll bar's value and a label's caption fire Change; a
+// list's index and a check box's value fire Click. A setter given the value it holds fires
+// nothing.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/control.h"
+#include "forms/picture.h"
+#include "forms/text.h"
+
+namespace forms {
+
+class Label : public Control {
+ public:
+  Label(Container& parent, std::string name, Rect rect, int index = -1);
+  void setCaption(const std::string& caption) override;
+  [[nodiscard]] bool autoSize() const { return autoSize_; }
+  void setAutoSize(bool on);
+  // What the label shows: access-key markers resolved.
+  [[nodiscard]] AccessKeyText displayText() const;
+
+ protected:
+  void fontChanged() override { fit(); }
+
+ private:
+  void fit();
+  bool autoSize_ = false;
+};
+
+enum class ShapeStyle { Outline, Filled };
+
+// A rectangle: an outline of border colour, or filled with the back colour and bordered.
+class Shape : public Control {
+ public:
+  Shape(Container& parent, std::string name, Rect rect, ShapeStyle style, Colour border,
+        Colour fill = 0);
+  [[nodiscard]] ShapeStyle style() const { return style_; }
+  [[nodiscard]] Colour borderColour() const { return border_; }
+  void setBorderColour(Colour c) { assign(border_, c, Change::Appearance); }
+  [[nodiscard]] Colour fillColour() const { return backColour(); }
+  void setFillColour(Colour c) { setBackColour(c); }
+
+ private:
+  ShapeStyle style_;
+  Colour border_;
+};
+
+class Line : public Control {
+ public:
+  Line(Container& parent, std::string name, Point from, Point to, Colour colour);
+  [[nodiscard]] Point from() const { return from_; }
+  [[nodiscard]] Point to() const { return to_; }
+  [[nodiscard]] Colour borderColour() const { return colour_; }
+  void setBorderColour(Colour c) { assign(colour_, c, Change::Appearance); }
+
+ private:
+  Point from_;
+  Point to_;
+  Colour colour_;
+};
+
+// Shows a picture at its own pixel size from the top-left corner.
+class Image : public Control {
+ public:
+  Image(Container& parent, std::string name, Rect rect, int index = -1);
+  [[nodiscard]] const std::shared_ptr<const Picture>& picture() const { return picture_; }
+  void setPicture(std::shared_ptr<const Picture> picture);
+
+ private:
+  std::shared_ptr<const Picture> picture_;
+};
+
+class Frame : public Container {
+ public:
+  Frame(Container& parent, std::string name, Rect rect, bool border = false, int index = -1);
+  [[nodiscard]] bool border() const { return border_; }
+
+ private:
+  bool border_;
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(Container& parent, std::string name, Rect rect, int index = -1);
+  [[nodiscard]] const std::string& text() const { return caption(); }
+  void setText(const std::string& text) { setCaption(text); }
+  void setCaption(const std::string& text) override;
+  [[nodiscard]] int maxLength() const { return maxLength_; }
+  void setMaxLength(int n) { maxLength_ = n; }
+  // Selection in characters (code points).
+  [[nodiscard]] int selStart() const { return selStart_; }
+  [[nodiscard]] int selLength() const { return selLength_; }
+  void setSelection(int start, int length);
+  [[nodiscard]] bool locked() const { return locked_; }
+  void setLocked(bool on) { locked_ = on; }
+  // The selection as the native box reports it after the user moved the caret.
+  void syncSelection(int start, int length);
+
+  void typeChar(int c) override;
+  void pressKey(int key, int shift = 0) override;
+
+ private:
+  void replaceSelection(const std::u32string& with);
+  int maxLength_ = 0;  // 0: no limit
+  int selStart_ = 0;
+  int selLength_ = 0;
+  bool locked_ = false;
+};
+
+// The list shared by combo boxes and list boxes.
+class ListControl : public Control {
+ public:
+  ListControl(Container& parent, Kind kind, std::string name, Rect rect, int index);
+  void addItem(const std::string& item, int position = -1);
+  void removeItem(int position);
+  void clear();
+  [[nodiscard]] int listCount() const { return static_cast<int>(items_.size()); }
+  [[nodiscard]] const std::string& list(int i) const { return items_.at(static_cast<size_t>(i)); }
+  [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
+  [[nodiscard]] int listIndex() const { return listIndex_; }
+  // Fires Click on a real change; an index outside the list is an error.
+  void setListIndex(int index);
+  // The selected entry, or "" when none is selected.
+  [[nodiscard]] std::string text() const;
+  // What a user's choice in the native list runs.
+  void choose(int index) { setListIndex(index); }
+
+ private:
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+};
+
+class ComboBox : public ListControl {  // drop-down list: no typing
+ public:
+  ComboBox(Container& parent, std::string name, Rect rect, int index = -1)
+      : ListControl(parent, Kind::ComboBox, std::move(name), rect, index) {}
+};
+
+class ListBox : public ListControl {
+ public:
+  ListBox(Container& parent, std::string name, Rect rect, int index = -1)
+      : ListControl(parent, Kind::ListBox, std::move(name), rect, index) {}
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Container& parent, std::string name, Rect rect, int index = -1);
+  [[nodiscard]] int value() const { return value_; }
+  // 0 unticked, 1 ticked; fires Click on a real change.
+  void setValue(int value);
+  // A user's click toggles the tick, which fires Click.
+  void click() override { setValue(value_ == 0 ? 1 : 0); }
+
+ private:
+  int value_ = 0;
+};
+
+// A horizontal scroll bar. The minimum may be above the maximum: the range is then reversed and
+// the thumb at the left stands for the minimum.
+class ScrollBar : public Control {
+ public:
+  ScrollBar(Container& parent, std::string name, Rect rect, int min, int max, int value,
+            int index = -1);
+  [[nodiscard]] int min() const { return min_; }
+  [[nodiscard]] int max() const { return max_; }
+  [[nodiscard]] int value() const { return value_; }
+  void setRange(int min, int max);
+  // Fires Change on a real change; a value outside the range is an error.
+  void setValue(int value);
+  [[nodiscard]] int smallChange() const { return small_; }
+  [[nodiscard]] int largeChange() const { return large_; }
+  void setChanges(int small, int large);
+  // Thumb positions run from 0 at the left to thumbRange() at the right.
+  [[nodiscard]] int thumbRange() const { return max_ >= min_ ? max_ - min_ : min_ - max_; }
+  [[nodiscard]] int thumbToValue(int pos) const { return max_ >= min_ ? min_ + pos : min_ - pos; }
+  [[nodiscard]] int valueToThumb(int v) const { return max_ >= min_ ? v - min_ : min_ - v; }
+  // What a user's drag or click on the native bar runs.
+  void scrollTo(int thumbPos);
+
+ private:
+  [[nodiscard]] bool inRange(int v) const;
+  int min_;
+  int max_;
+  int value_;
+  int small_ = 1;
+  int large_ = 1;
+};
+
+class Button : public Control {
+ public:
+  Button(Container& parent, std::string name, Rect rect, int index = -1);
+  // Enter or Space on a focused button clicks it.
+  void pressKey(int key, int shift = 0) override;
+};
+
+// Builds a control array: std::array elements made in place, so controls need not move.
+template <class T, std::size_t N, class F, std::size_t... I>
+std::array<T, N> makeArrayImpl(F& make, std::index_sequence<I...> /*unused*/) {
+  return std::array<T, N>{{make(static_cast<int>(I))...}};
+}
+template <class T, std::size_t N, class F>
+std::array<T, N> makeArray(F make) {
+  return makeArrayImpl<T, N>(make, std::make_index_sequence<N>{});
+}
+
+}  // namespace forms

@@ -1,0 +1,123 @@
+#include "forms/form.h"
+
+#include <algorithm>
+
+#include "forms/timer.h"
+
+namespace forms {
+
+Form::Form(Runtime& runtime, std::string name, Rect rect)
+    : Container(nullptr, Kind::Form, std::move(name), rect), runtime_(runtime) {
+  visible_ = false;
+}
+
+Form::~Form() {
+  for (Timer* t : timers_) t->halt();
+  peer_.reset();
+}
+
+void Form::setVisible(bool visible) {
+  if (unloaded_) return;
+  if (visible) hwnd();
+  Control::setVisible(visible);
+  if (visible && !everShown_) {
+    everShown_ = true;
+    fire(onResize);
+  }
+}
+
+void Form::setRect(Rect rect) {
+  const bool resized = rect.width != width() || rect.height != height();
+  Control::setRect(rect);
+  if (resized && !unloaded_) fire(onResize);
+}
+
+void Form::unload() {
+  if (unloaded_) return;
+  runtime_.dispatch([&] {
+    fire(onUnload);
+    unloaded_ = true;
+    for (Timer* t : timers_) t->halt();
+    visible_ = false;
+    focus_ = nullptr;
+    capture_ = nullptr;
+    peer_.reset();
+    if (onUnloaded) onUnloaded(*this);  // may hand this form to Runtime::dispose
+  });
+}
+
+std::uintptr_t Form::hwnd() {
+  if (unloaded_) return 0;
+  if (!peer_) peer_ = runtime_.createPeer(*this);
+  return peer_->handle();
+}
+
+void Form::notify(Control& c, Change what) {
+  ++changes_;
+  if (peer_) peer_->changed(c, what);
+}
+
+void Form::setFocusTo(Control* c) {
+  if (focus_ == c) return;
+  focus_ = c;
+  if (c != nullptr) notify(*c, Change::Focus);
+}
+
+void Form::removeTimer(Timer* t) { std::erase(timers_, t); }
+
+Point Form::localTo(const Control& target, Container& c, Point p) const {
+  const Rect from = c.formRect();
+  const Rect to = target.formRect();
+  return {p.x + from.left - to.left, p.y + from.top - to.top};
+}
+
+void Form::pointerDown(Container& c, int button, int shift, Point p) {
+  runtime_.dispatch([&] {
+    Point local;
+    Control& target = c.pointerTarget(p, local);
+    capture_ = &target;
+    captureButton_ = button;
+    target.mouseDown(button, shift, local.x, local.y);
+  });
+}
+
+void Form::pointerUp(Container& c, int button, int shift, Point p) {
+  runtime_.dispatch([&] {
+    if (capture_ == nullptr) {
+      Point local;
+      Control& target = c.pointerTarget(p, local);
+      target.mouseUp(button, shift, local.x, local.y);
+      return;
+    }
+    Control& target = *capture_;
+    const bool sameButton = button == captureButton_;
+    if (sameButton) capture_ = nullptr;
+    const Point local = localTo(target, c, p);
+    target.mouseUp(button, shift, local.x, local.y);
+    const bool inside =
+        local.x >= 0 && local.y >= 0 && local.x < target.width() && local.y < target.height();
+    if (sameButton && inside && !unloaded_) target.click();
+  });
+}
+
+void Form::pointerMove(Container& c, int button, int shift, Point p) {
+  runtime_.dispatch([&] {
+    if (capture_ != nullptr) {
+      const Point local = localTo(*capture_, c, p);
+      capture_->mouseMove(button, shift, local.x, local.y);
+      return;
+    }
+    Point local;
+    Control& target = c.pointerTarget(p, local);
+    target.mouseMove(button, shift, local.x, local.y);
+  });
+}
+
+void Form::pointerDoubleClick(Container& c, Point p) {
+  runtime_.dispatch([&] {
+    Point local;
+    c.pointerTarget(p, local).dblClick();
+  });
+}
+
+}  // namespace forms

@@ -1,0 +1,79 @@
+// A top-level window: borderless, placed in screen twips. Its native window is made on first
+// show or first request for the handle, so a form built and unloaded unseen costs none.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/control.h"
+#include "forms/runtime.h"
+
+namespace forms {
+
+class Timer;
+
+class Form : public Container {
+ public:
+  Form(Runtime& runtime, std::string name, Rect rect);
+  ~Form() override;
+
+  Runtime& runtime() { return runtime_; }
+
+  void show() { setVisible(true); }
+  void hide() { setVisible(false); }
+  void setVisible(bool visible) override;
+  void setRect(Rect rect) override;
+
+  // Hides the form, stops its timers and destroys its native window at once; the object lives
+  // on until the running handler returns (the owner hands it to Runtime::dispose).
+  void unload();
+  [[nodiscard]] bool unloaded() const { return unloaded_; }
+
+  // The native window handle; asking for it creates the native window.
+  std::uintptr_t hwnd();
+  [[nodiscard]] bool hasNative() const { return peer_ != nullptr; }
+  [[nodiscard]] FormPeer* peer() const { return peer_.get(); }
+
+  std::function<void()> onResize;  // on every size change and on first showing
+  std::function<void()> onUnload;
+  std::function<void(Form&)> onUnloaded;  // for the owner: drop and dispose the form
+
+  [[nodiscard]] Control* focusedControl() const { return focus_; }
+  [[nodiscard]] int changeCount() const { return changes_; }
+
+  // Pointer events from the native window of container c at p (twips relative to c). They go to
+  // the control under the pointer; while a button is held they go to the control it was pressed
+  // on, and releasing it there over that control clicks it.
+  void pointerDown(Container& c, int button, int shift, Point p);
+  void pointerUp(Container& c, int button, int shift, Point p);
+  void pointerMove(Container& c, int button, int shift, Point p);
+  void pointerDoubleClick(Container& c, Point p);
+  // From the form's own client coordinates.
+  void pointerDown(int button, int shift, Point p) { pointerDown(*this, button, shift, p); }
+  void pointerUp(int button, int shift, Point p) { pointerUp(*this, button, shift, p); }
+  void pointerMove(int button, int shift, Point p) { pointerMove(*this, button, shift, p); }
+
+ private:
+  friend class Control;
+  friend class Timer;
+  void notify(Control& c, Change what);
+  void setFocusTo(Control* c);
+  void addTimer(Timer* t) { timers_.push_back(t); }
+  void removeTimer(Timer* t);
+  [[nodiscard]] Point localTo(const Control& target, Container& c, Point p) const;
+
+  Runtime& runtime_;
+  std::unique_ptr<FormPeer> peer_;
+  std::vector<Timer*> timers_;
+  Control* focus_ = nullptr;
+  Control* capture_ = nullptr;
+  int captureButton_ = 0;
+  bool unloaded_ = false;
+  bool everShown_ = false;
+  int changes_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,100 @@
+// The services a form needs from the outside world: timers, text metrics and native windows.
+// Production plugs in the Win32 backend; tests plug in virtual timers and fake metrics.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "forms/types.h"
+
+namespace forms {
+
+class Control;
+class Form;
+class Timer;
+
+// What changed on a control, so that a native peer updates only that.
+enum class Change { Geometry, Visibility, Appearance, Text, Value, List, Enabled, ZOrder, Focus };
+
+class TimerService {
+ public:
+  virtual ~TimerService() = default;
+  // Starts counting the timer's interval from now; a running timer starts over.
+  virtual void start(Timer& timer) = 0;
+  virtual void stop(Timer& timer) = 0;
+};
+
+class TextMetrics {
+ public:
+  virtual ~TextMetrics() = default;
+  // Size of one line of plain text (no access-key markers) in twips.
+  virtual Size measure(const Font& font, std::u32string_view text) = 0;
+};
+
+// The native side of a form: a top-level window and the child windows of its controls.
+class FormPeer {
+ public:
+  virtual ~FormPeer() = default;
+  [[nodiscard]] virtual std::uintptr_t handle() const = 0;
+  virtual void changed(Control& control, Change what) = 0;
+};
+
+class PeerFactory {
+ public:
+  virtual ~PeerFactory() = default;
+  virtual std::unique_ptr<FormPeer> createPeer(Form& form) = 0;
+};
+
+class Runtime {
+ public:
+  Runtime(TimerService& timers, TextMetrics& metrics, PeerFactory* peers = nullptr);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+  TimerService& timers() { return timers_; }
+  TextMetrics& metrics() { return metrics_; }
+  void setPeerFactory(PeerFactory* peers) { peers_ = peers; }
+  std::unique_ptr<FormPeer> createPeer(Form& form);
+
+  // Runs one event handler to completion. A failure inside ends that handler silently, as
+  // every routine of the program traps its own errors. Forms unloaded while any handler runs
+  // are freed once the outermost handler has returned.
+  template <class F>
+  void dispatch(F&& handler) {
+    Scope scope(*this);
+    try {
+      std::forward<F>(handler)();
+    } catch (...) {  // NOLINT(bugprone-empty-catch): a failed handler ends silently
+    }
+  }
+
+  // Keeps an unloaded form alive until no handler is running any more.
+  void dispose(std::unique_ptr<Form> form);
+  [[nodiscard]] int depth() const { return depth_; }
+  [[nodiscard]] std::size_t pendingDisposals() const { return graveyard_.size(); }
+
+ private:
+  class Scope {
+   public:
+    explicit Scope(Runtime& rt) : rt_(rt) { ++rt_.depth_; }
+    ~Scope();
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    Runtime& rt_;
+  };
+
+  TimerService& timers_;
+  TextMetrics& metrics_;
+  PeerFactory* peers_;
+  int depth_ = 0;
+  std::vector<std::unique_ptr<Form>> graveyard_;
+  std::uintptr_t nextHeadlessHandle_ = 0x10010;
+};
+
+}  // namespace forms

@@ -1,0 +1,97 @@
+// What the operating system provides, as plain values. The Win32 implementation makes the real
+// calls; the native tests use a fake that records every call and answers as each test says.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+using WindowHandle = std::uintptr_t;
+
+struct PointerPos {
+  int x = 0;  // pixels from the screen's top-left corner
+  int y = 0;
+  friend bool operator==(const PointerPos&, const PointerPos&) = default;
+};
+
+struct OsVersion {
+  int major = 0;
+  int minor = 0;
+};
+
+struct PowerStatus {
+  int chargePercent = 255;  // 0..100; above 100 (255) unavailable
+  int mainsStatus = 255;    // 0 on battery, 1 on mains, other values unavailable
+};
+
+struct LocalTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  int dayOfWeek = 6;  // 0 Sunday
+};
+
+enum class MessageIcon { Critical, Warning, Information };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Pointer and screen.
+  virtual PointerPos pointer() = 0;
+  // True when the left button is down now or was pressed since the previous question.
+  virtual bool leftButtonPressed() = 0;
+  virtual int screenWidthTwips() = 0;
+  virtual int screenHeightTwips() = 0;
+  virtual double twipsPerPixel() = 0;
+
+  // Windows.
+  virtual void makeTopmost(WindowHandle window) = 0;
+  // Makes the window layered and sets its opacity; false when the system refused.
+  virtual bool setLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
+
+  // Shell.
+  // Opens a path (already in the system's ANSI code page) with the shell's default verb.
+  virtual void shellOpen(WindowHandle owner, const std::string& ansiPath) = 0;
+  virtual void aboutBox(WindowHandle owner, const std::string& title, const std::string& text) = 0;
+
+  // System facts.
+  // The logon name, or nothing when the system could not tell.
+  virtual std::optional<std::string> logonName() = 0;
+  virtual OsVersion version() = 0;
+  // GetLocaleInfo of the user's default locale for one item, or nothing on failure.
+  virtual std::optional<std::string> localeInfo(int item) = 0;
+  virtual PowerStatus powerStatus() = 0;
+  virtual bool fontInstalled(const std::string& family) = 0;
+  virtual LocalTime now() = 0;
+  // The current time in the system's medium-time format ("hh:mm tt") and the date in the user
+  // locale's long-date format.
+  virtual std::string mediumTime() = 0;
+  virtual std::string longDate() = 0;
+
+  // Clipboard and messages.
+  virtual std::string clipboardText() = 0;
+  virtual void setClipboardText(const std::string& text) = 0;
+  virtual void messageBox(const std::string& text, const std::string& title,
+                          MessageIcon icon) = 0;
+
+  // Files: whole files, as bytes.
+  virtual std::optional<std::string> readFile(const std::string& path) = 0;
+  // Writes the complete bytes to a temporary file in the same folder and then puts it in the
+  // place of the file, so a failure never leaves a broken file. False on any failure.
+  virtual bool writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
+
+  // Text in the system's ANSI code page, converted to and from the program's UTF-8.
+  virtual std::string toAnsi(const std::string& utf8) = 0;
+  virtual std::string fromAnsi(const std::string& ansi) = 0;
+
+  // Ends the program at once.
+  virtual void exitProgram() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#include "fake_platform.h"
+
+#include <algorithm>
+
+#include "forms/text.h"
+
+namespace testing_support {
+
+bool FakePlatform::leftButtonPressed() {
+  const bool was = leftButton;
+  leftButton = false;
+  return was;
+}
+
+int FakePlatform::screenWidthTwips() {
+  return static_cast<int>(screenWidthPx * twipsPerPx);
+}
+
+int FakePlatform::screenHeightTwips() {
+  return static_cast<int>(screenHeightPx * twipsPerPx);
+}
+
+bool FakePlatform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t a) {
+  if (refuseAlpha) return false;
+  alpha[window] = a;
+  return true;
+}
+
+std::optional<std::string> FakePlatform::localeInfo(int item) {
+  auto it = locale.find(item);
+  if (it == locale.end()) return std::nullopt;
+  return it->second;
+}
+
+bool FakePlatform::fontInstalled(const std::string& family) {
+  return std::find(installedFonts.begin(), installedFonts.end(), family) != installedFonts.end();
+}
+
+std::optional<std::string> FakePlatform::readFile(const std::string& path) {
+  auto it = files.find(path);
+  if (it == files.end()) return std::nullopt;
+  return it->second;
+}
+
+bool FakePlatform::writeFileReplacing(const std::string& path, const std::string& bytes) {
+  if (refuseWrites) return false;
+  files[path] = bytes;
+  return true;
+}
+
+std::string FakePlatform::toAnsi(const std::string& utf8) {
+  std::string out;
+  for (char32_t c : forms::decodeUtf8(utf8)) {
+    out.push_back(c < 256 ? static_cast<char>(c) : '?');
+  }
+  return out;
+}
+
+std::string FakePlatform::fromAnsi(const std::string& ansi) {
+  std::u32string chars;
+  for (char c : ansi) chars.push_back(static_cast<unsigned char>(c));
+  return forms::encodeUtf8(chars);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,81 @@
+// A platform whose answers each test sets and which records every call.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace testing_support {
+
+class FakePlatform final : public platform::Platform {
+ public:
+  // Answers.
+  platform::PointerPos pointerPos{960, 540};
+  bool leftButton = false;
+  int screenWidthPx = 1920;
+  int screenHeightPx = 1080;
+  double twipsPerPx = 15.0;
+  std::optional<std::string> logon = std::string("Ana");
+  platform::OsVersion os{10, 0};
+  std::map<int, std::string> locale{{4097, "English"}};
+  platform::PowerStatus power{};
+  std::vector<std::string> installedFonts{"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
+  platform::LocalTime time{};
+  std::string mediumTimeText = "05:07 PM";
+  std::string longDateText = "Wednesday, December 05, 2012";
+  std::string clipboard;
+  std::map<std::string, std::string> files;  // path -> bytes
+  bool refuseWrites = false;
+  bool refuseAlpha = false;
+
+  // Records.
+  std::vector<platform::WindowHandle> topmostCalls;
+  std::map<platform::WindowHandle, int> alpha;  // last alpha set per window
+  std::vector<std::pair<platform::WindowHandle, std::string>> shellOpened;
+  struct Message {
+    std::string text;
+    std::string title;
+    platform::MessageIcon icon;
+  };
+  std::vector<Message> messages;
+  int aboutBoxes = 0;
+  bool exited = false;
+
+  platform::PointerPos pointer() override { return pointerPos; }
+  bool leftButtonPressed() override;
+  int screenWidthTwips() override;
+  int screenHeightTwips() override;
+  double twipsPerPixel() override { return twipsPerPx; }
+  void makeTopmost(platform::WindowHandle window) override { topmostCalls.push_back(window); }
+  bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t a) override;
+  void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override {
+    shellOpened.emplace_back(owner, ansiPath);
+  }
+  void aboutBox(platform::WindowHandle, const std::string&, const std::string&) override {
+    ++aboutBoxes;
+  }
+  std::optional<std::string> logonName() override { return logon; }
+  platform::OsVersion version() override { return os; }
+  std::optional<std::string> localeInfo(int item) override;
+  platform::PowerStatus powerStatus() override { return power; }
+  bool fontInstalled(const std::string& family) override;
+  platform::LocalTime now() override { return time; }
+  std::string mediumTime() override { return mediumTimeText; }
+  std::string longDate() override { return longDateText; }
+  std::string clipboardText() override { return clipboard; }
+  void setClipboardText(const std::string& text) override { clipboard = text; }
+  void messageBox(const std::string& text, const std::string& title,
+                  platform::MessageIcon icon) override {
+    messages.push_back({text, title, icon});
+  }
+  std::optional<std::string> readFile(const std::string& path) override;
+  bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
+  // Windows-1252 for the characters the program meets; others become "?".
+  std::string toAnsi(const std::string& utf8) override;
+  std::string fromAnsi(const std::string& ansi) override;
+  void exitProgram() override { exited = true; }
+};
+
+}  // namespace testing_support

@@ -1,0 +1,34 @@
+// A fresh App on fakes in one line: fake platform (1920 x 1080 pixels at 96 DPI), virtual
+// timers and deterministic text metrics.
+#pragma once
+
+#include <cmath>
+
+#include "core/app.h"
+#include "fake_platform.h"
+#include "forms/runtime.h"
+#include "forms/virtual_timers.h"
+
+namespace testing_support {
+
+// Each character is points x 10 twips wide; a line is points x 25 twips high.
+class FakeMetrics final : public forms::TextMetrics {
+ public:
+  forms::Size measure(const forms::Font& font, std::u32string_view text) override {
+    const auto perChar = static_cast<int>(std::lround(font.points * 10));
+    return {perChar * static_cast<int>(text.size()), static_cast<int>(std::lround(font.points * 25))};
+  }
+};
+
+struct TestRuntime {
+  forms::VirtualTimers timers;
+  FakeMetrics metrics;
+  forms::Runtime runtime{timers, metrics};
+};
+
+struct TestApp : TestRuntime {
+  FakePlatform platform;
+  App app{platform, runtime};
+};
+
+}  // namespace testing_support

@@ -1,0 +1,141 @@
+// The start-up splash: detection at load, the fade, the growing bars, the hand-over and "x".
+#include <gtest/gtest.h>
+
+#include "bar/side_bar.h"
+#include "core/splash.h"
+#include "test_app.h"
+
+using testing_support::TestApp;
+
+namespace {
+
+constexpr int kTick = 30;
+
+frmInicio& startSplash(TestApp& t) {
+  t.app.start();
+  return t.app.inicio();
+}
+
+}  // namespace
+
+TEST(Splash, LoadsCentredWhiteAndDetectsTheSystem) {
+  TestApp t;
+  t.platform.os = {10, 0};
+  t.app.settings()[core::BarColoured] = 1;
+  frmInicio& s = startSplash(t);
+  EXPECT_TRUE(s.visible());
+  EXPECT_EQ(s.rect(), (forms::Rect{(28800 - 7815) / 2, (16200 - 4455) / 2, 7815, 4455}));
+  EXPECT_EQ(s.backColour(), 16777215);
+  EXPECT_EQ(s.grey(), 250);
+  EXPECT_EQ(t.app.settings()[core::BarColoured], core::Value(0));
+  EXPECT_EQ(t.app.state().osMajorVersion, 10);
+  EXPECT_EQ(t.app.state().languageName, "ENGLISH");
+  EXPECT_FALSE(t.app.state().xpSpanish);
+  EXPECT_EQ(s.lblWord.caption(), "TERVALO");
+  EXPECT_EQ(s.lblWord.foreColour(), 16777215);
+  EXPECT_EQ(s.lblEsc.backStyle(), forms::BackStyle::Transparent);
+  EXPECT_FALSE(s.Shape3.visible());
+}
+
+TEST(Splash, LanguageRuleAndXpSpanish) {
+  struct Case {
+    int major, minor;
+    std::optional<std::string> language;
+    const char* languageName;
+    bool english;
+    bool xpSpanish;
+  };
+  const Case cases[] = {
+      {5, 1, "Spanish", "SPANISH", false, true},  {5, 1, "English", "ENGLISH", true, false},
+      {6, 1, "Spanish", "SPANISH", false, false}, {5, 2, "Spanish", "SPANISH", false, false},
+      {10, 0, "German", "GERMAN", false, false},  {5, 1, std::nullopt, "", false, false},
+      {5, 1, "spanish", "SPANISH", false, true},  {10, 0, "English ", "ENGLISH ", false, false},
+  };
+  for (const Case& c : cases) {
+    TestApp t;
+    t.platform.os = {c.major, c.minor};
+    if (c.language) {
+      t.platform.locale[4097] = *c.language;
+    } else {
+      t.platform.locale.clear();
+    }
+    startSplash(t);
+    SCOPED_TRACE(std::string(c.languageName) + " " + std::to_string(c.major) + "." +
+                 std::to_string(c.minor));
+    EXPECT_EQ(t.app.state().languageName, c.languageName);
+    EXPECT_EQ(t.app.state().english(), c.english);
+    EXPECT_EQ(t.app.state().xpSpanish, c.xpSpanish);
+    EXPECT_EQ(t.app.state().osMajorVersion, c.major);
+  }
+}
+
+TEST(Splash, TheNameFadesToBlackAndTheTwentySixthTickStopsTheFade) {
+  TestApp t;
+  frmInicio& s = startSplash(t);
+  for (int tick = 1; tick <= 25; ++tick) {
+    t.timers.advance(kTick);
+    const int grey = 250 - 10 * tick;
+    ASSERT_EQ(s.lblWord.foreColour(), forms::rgb(grey, grey, grey)) << "tick " << tick;
+    ASSERT_TRUE(s.Timer1.enabled());
+  }
+  EXPECT_EQ(s.lblWord.foreColour(), 0);
+  t.timers.advance(kTick);
+  EXPECT_FALSE(s.Timer1.enabled());
+  EXPECT_EQ(s.grey(), 0);
+  t.timers.advance(kTick * 5);
+  EXPECT_EQ(s.lblWord.foreColour(), 0);
+}
+
+TEST(Splash, TheBarsGrowTheSquareMarksTheCrossingAndTheBarTakesOver) {
+  TestApp t;
+  frmInicio& s = startSplash(t);
+  for (int tick = 1; tick <= 40; ++tick) {
+    t.timers.advance(kTick);
+    SCOPED_TRACE("tick " + std::to_string(tick));
+    ASSERT_EQ(s.Shape2.rect(), (forms::Rect{480, 0, 495, 15 + 120 * tick}));
+    ASSERT_EQ(s.Shape1.rect(), (forms::Rect{7800 - 200 * tick, 3240, 15 + 200 * tick, 495}));
+    ASSERT_EQ(s.Shape3.visible(), tick >= 35);
+    if (tick >= 35) {
+      ASSERT_EQ(s.Shape3.rect(), (forms::Rect{480, 3240, 495, 495}));
+    }
+    ASSERT_TRUE(s.Timer2.enabled());
+    ASSERT_FALSE(s.Timer3.enabled());
+  }
+  t.timers.advance(kTick);  // the 41st tick hands over to Timer3
+  EXPECT_FALSE(s.Timer2.enabled());
+  EXPECT_TRUE(s.Timer3.enabled());
+  EXPECT_EQ(s.Shape2.height(), 4815);
+  EXPECT_FALSE(t.app.hasSide());
+
+  t.timers.advance(499);
+  EXPECT_FALSE(t.app.hasSide());
+  EXPECT_TRUE(t.app.hasInicio());
+  t.timers.advance(1);
+  ASSERT_TRUE(t.app.hasSide());
+  EXPECT_TRUE(t.app.side().visible());
+  EXPECT_FALSE(t.app.hasInicio()) << "the splash unloads itself after the hand-over";
+  EXPECT_FALSE(t.platform.exited);
+}
+
+TEST(Splash, TheCloseLabelShowsItsPressAndEndsTheProgramInAnyState) {
+  for (const int ms : {0, 300, 1230, 1500}) {
+    SCOPED_TRACE("after " + std::to_string(ms) + " ms");
+    TestApp t;
+    frmInicio& s = startSplash(t);
+    t.timers.advance(ms);
+    s.pointerDown(forms::kLeftButton, 0, {7500, 200});
+    EXPECT_EQ(s.lblEsc.backStyle(), forms::BackStyle::Opaque);
+    EXPECT_FALSE(t.platform.exited);
+    s.pointerUp(forms::kLeftButton, 0, {7500, 200});
+    EXPECT_TRUE(t.platform.exited);
+    EXPECT_FALSE(t.app.hasInicio());
+    EXPECT_FALSE(t.app.hasSide());
+    EXPECT_EQ(t.timers.runningCount(), 0U);
+  }
+  TestApp t;
+  frmInicio& s = startSplash(t);
+  s.pointerDown(forms::kRightButton, 0, {7500, 200});
+  s.pointerUp(forms::kRightButton, 0, {100, 100});  // released elsewhere: no click
+  EXPECT_EQ(s.lblEsc.backStyle(), forms::BackStyle::Transparent);
+  EXPECT_FALSE(t.platform.exited);
+}
