@@ -41,7 +41,10 @@ void Form::unload() {
     visible_ = false;
     focus_ = nullptr;
     capture_ = nullptr;
-    peer_.reset();
+    if (peer_) {
+      peer_->changed(*this, Change::Visibility);  // gone from the screen at once
+      runtime_.retire(std::move(peer_));
+    }
     if (onUnloaded) onUnloaded(*this);  // may hand this form to Runtime::dispose
   });
 }

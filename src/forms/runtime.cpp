@@ -36,12 +36,20 @@ void Runtime::dispose(std::unique_ptr<Form> form) {
   graveyard_.push_back(std::move(form));
 }
 
+void Runtime::retire(std::unique_ptr<FormPeer> peer) {
+  if (!peer || depth_ == 0) return;
+  retiredPeers_.push_back(std::move(peer));
+}
+
 Runtime::Scope::~Scope() {
   if (--rt_.depth_ == 0) {
     // Freeing a form may not run handlers, but keep the depth raised while it happens.
     ++rt_.depth_;
     auto dead = std::move(rt_.graveyard_);
+    auto peers = std::move(rt_.retiredPeers_);
     rt_.graveyard_.clear();
+    rt_.retiredPeers_.clear();
+    peers.clear();
     dead.clear();
     --rt_.depth_;
   }

@@ -74,6 +74,9 @@ class Runtime {
 
   // Keeps an unloaded form alive until no handler is running any more.
   void dispose(std::unique_ptr<Form> form);
+  // Keeps a native peer alive until no handler runs: its window may be the one whose message is
+  // being handled.
+  void retire(std::unique_ptr<FormPeer> peer);
   [[nodiscard]] int depth() const { return depth_; }
   [[nodiscard]] std::size_t pendingDisposals() const { return graveyard_.size(); }
 
@@ -94,6 +97,7 @@ class Runtime {
   PeerFactory* peers_;
   int depth_ = 0;
   std::vector<std::unique_ptr<Form>> graveyard_;
+  std::vector<std::unique_ptr<FormPeer>> retiredPeers_;
   std::uintptr_t nextHeadlessHandle_ = 0x10010;
 };
 

@@ -1,0 +1,22 @@
+// The program's entry: wires the Win32 backend and platform to the windows and runs the loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/app.h"
+#include "forms/runtime.h"
+#include "platform/win32/backend.h"
+#include "platform/win32/win32_platform.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command line*/,
+                   int /*show*/) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  win32::Backend backend(instance);
+  forms::Runtime runtime(backend, backend, &backend);
+  backend.attach(runtime);
+  win32::Win32Platform platform;
+  App app(platform, runtime);
+  app.start();
+  return win32::Backend::runMessageLoop();
+}

@@ -1,0 +1,64 @@
+// The Win32 forms backend: timers from SetTimer, text metrics from GDI, and a native peer for
+// every form (a borderless top-level window, child windows for frames and windowed controls,
+// windowless controls painted by their container in z-order).
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+
+#include "forms/runtime.h"
+#include "platform/win32/gdi.h"
+
+namespace win32 {
+
+class Backend final : public forms::TimerService,
+                      public forms::TextMetrics,
+                      public forms::PeerFactory {
+ public:
+  explicit Backend(HINSTANCE instance);
+  ~Backend() override;
+  Backend(const Backend&) = delete;
+  Backend& operator=(const Backend&) = delete;
+
+  // The runtime whose events the native windows deliver.
+  void attach(forms::Runtime& runtime) { runtime_ = &runtime; }
+  [[nodiscard]] forms::Runtime& runtime() const { return *runtime_; }
+
+  void start(forms::Timer& timer) override;
+  void stop(forms::Timer& timer) override;
+  forms::Size measure(const forms::Font& font, std::u32string_view text) override;
+  std::unique_ptr<forms::FormPeer> createPeer(forms::Form& form) override;
+
+  [[nodiscard]] HINSTANCE instance() const { return instance_; }
+  [[nodiscard]] int dpi() const { return dpi_; }
+  [[nodiscard]] int toPx(int twips) const { return MulDiv(twips, dpi_, 1440); }
+  [[nodiscard]] int toTwips(int px) const { return MulDiv(px, 1440, dpi_); }
+  // Fonts are made once per distinct font and kept for the life of the program.
+  HFONT font(const forms::Font& font);
+  // The UTF-16 text GDI draws: symbol fonts take each character by its ANSI code.
+  [[nodiscard]] static std::wstring drawable(const forms::Font& font, std::u32string_view text,
+                                             int underline = -1, bool prefixes = false);
+
+  // Runs the message loop until WM_QUIT.
+  static int runMessageLoop();
+
+ private:
+  static LRESULT CALLBACK timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+  HINSTANCE instance_;
+  forms::Runtime* runtime_ = nullptr;
+  int dpi_;
+  HWND timerWindow_ = nullptr;
+  std::unordered_map<UINT_PTR, forms::Timer*> timers_;
+  std::unordered_map<forms::Timer*, UINT_PTR> timerIds_;
+  UINT_PTR nextTimerId_ = 1;
+  std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
+  MemoryDc measureDc_;
+};
+
+}  // namespace win32

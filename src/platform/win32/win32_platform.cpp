@@ -1,0 +1,268 @@
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/win32/gdi.h"
+#include "platform/win32/text_convert.h"
+
+namespace win32 {
+
+namespace {
+
+HWND asHwnd(platform::WindowHandle h) { return reinterpret_cast<HWND>(h); }
+
+constexpr int kTwipsPerInch = 1440;
+
+class Clipboard {
+ public:
+  Clipboard() : open_(OpenClipboard(nullptr) != FALSE) {}
+  ~Clipboard() {
+    if (open_) CloseClipboard();
+  }
+  Clipboard(const Clipboard&) = delete;
+  Clipboard& operator=(const Clipboard&) = delete;
+  [[nodiscard]] bool open() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+}  // namespace
+
+int screenDpi() {
+  WindowDc dc(nullptr);
+  const int dpi = GetDeviceCaps(dc.get(), LOGPIXELSX);
+  return dpi > 0 ? dpi : 96;
+}
+
+platform::PointerPos Win32Platform::pointer() {
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+}
+
+bool Win32Platform::leftButtonPressed() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
+
+int Win32Platform::screenWidthTwips() {
+  return MulDiv(GetSystemMetrics(SM_CXSCREEN), kTwipsPerInch, screenDpi());
+}
+
+int Win32Platform::screenHeightTwips() {
+  return MulDiv(GetSystemMetrics(SM_CYSCREEN), kTwipsPerInch, screenDpi());
+}
+
+double Win32Platform::twipsPerPixel() {
+  return static_cast<double>(kTwipsPerInch) / screenDpi();
+}
+
+void Win32Platform::makeTopmost(platform::WindowHandle window) {
+  SetWindowPos(asHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+bool Win32Platform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t alpha) {
+  HWND hwnd = asHwnd(window);
+  const LONG style = GetWindowLongA(hwnd, GWL_EXSTYLE);
+  SetWindowLongA(hwnd, GWL_EXSTYLE, style | WS_EX_LAYERED);
+  return SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA) != FALSE;
+}
+
+void Win32Platform::shellOpen(platform::WindowHandle owner, const std::string& ansiPath) {
+  ShellExecuteA(asHwnd(owner), nullptr, ansiPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32Platform::aboutBox(platform::WindowHandle owner, const std::string& title,
+                             const std::string& text) {
+  ShellAboutW(asHwnd(owner), widen(title).c_str(), widen(text).c_str(),
+              LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+}
+
+std::optional<std::string> Win32Platform::logonName() {
+  char buffer[260] = {};
+  DWORD size = sizeof buffer;
+  if (GetUserNameA(buffer, &size) == FALSE) return std::nullopt;
+  return fromAnsi(std::string(buffer));
+}
+
+platform::OsVersion Win32Platform::version() {
+  // The manifest declares Windows 10 and 11, so the answer is the true version.
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;  // 148
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (GetVersionExA(&info) == FALSE) return {};
+#pragma GCC diagnostic pop
+  return {static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
+}
+
+std::optional<std::string> Win32Platform::localeInfo(int item) {
+  char buffer[256] = {};
+  const int n = GetLocaleInfoA(LOCALE_USER_DEFAULT, static_cast<LCTYPE>(item), buffer, 256);
+  if (n <= 0) return std::nullopt;
+  return fromAnsi(std::string(buffer, static_cast<std::size_t>(n - 1)));
+}
+
+platform::PowerStatus Win32Platform::powerStatus() {
+  SYSTEM_POWER_STATUS s{};
+  if (GetSystemPowerStatus(&s) == FALSE) return {};
+  return {s.BatteryLifePercent, s.ACLineStatus};
+}
+
+bool Win32Platform::fontInstalled(const std::string& family) {
+  LOGFONTW lf{};
+  lf.lfCharSet = DEFAULT_CHARSET;
+  const std::wstring name = widen(family);
+  if (name.empty() || name.size() >= LF_FACESIZE) return false;
+  name.copy(lf.lfFaceName, name.size());
+  bool found = false;
+  WindowDc dc(nullptr);
+  EnumFontFamiliesExW(
+      dc.get(), &lf,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM flag) -> int {
+        *reinterpret_cast<bool*>(flag) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+platform::LocalTime Win32Platform::now() {
+  SYSTEMTIME t{};
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wDayOfWeek};
+}
+
+std::string Win32Platform::mediumTime() {
+  wchar_t buffer[128] = {};
+  const int n =
+      GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, L"hh:mm tt", buffer, 128);
+  return n > 0 ? narrow(buffer, n - 1) : std::string();
+}
+
+std::string Win32Platform::longDate() {
+  wchar_t buffer[256] = {};
+  const int n = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr,
+                                buffer, 256, nullptr);
+  return n > 0 ? narrow(buffer, n - 1) : std::string();
+}
+
+std::string Win32Platform::clipboardText() {
+  Clipboard clipboard;
+  if (!clipboard.open()) return {};
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (data == nullptr) return {};
+  const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+  if (text == nullptr) return {};
+  std::string out = narrow(std::wstring(text));
+  GlobalUnlock(data);
+  return out;
+}
+
+void Win32Platform::setClipboardText(const std::string& text) {
+  const std::wstring wide = widen(text);
+  Clipboard clipboard;
+  if (!clipboard.open()) return;
+  EmptyClipboard();
+  const SIZE_T bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (mem == nullptr) return;
+  auto* dst = static_cast<wchar_t*>(GlobalLock(mem));
+  if (dst == nullptr) {
+    GlobalFree(mem);
+    return;
+  }
+  wide.copy(dst, wide.size());
+  dst[wide.size()] = L'\0';
+  GlobalUnlock(mem);
+  if (SetClipboardData(CF_UNICODETEXT, mem) == nullptr) GlobalFree(mem);
+}
+
+void Win32Platform::messageBox(const std::string& text, const std::string& title,
+                               platform::MessageIcon icon) {
+  UINT flags = MB_OK | MB_TOPMOST | MB_SETFOREGROUND;
+  switch (icon) {
+    case platform::MessageIcon::Critical:
+      flags |= MB_ICONERROR;
+      break;
+    case platform::MessageIcon::Warning:
+      flags |= MB_ICONWARNING;
+      break;
+    case platform::MessageIcon::Information:
+      flags |= MB_ICONINFORMATION;
+      break;
+  }
+  MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(), flags);
+}
+
+std::optional<std::string> Win32Platform::readFile(const std::string& path) {
+  HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  FileHandle file(h);
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  for (;;) {
+    if (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) == FALSE) return std::nullopt;
+    if (got == 0) break;
+    bytes.append(buffer, got);
+  }
+  return bytes;
+}
+
+namespace {
+
+bool writeAll(const std::wstring& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  FileHandle file(h);
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD wrote = 0;
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1U << 20));
+    if (WriteFile(h, bytes.data() + done, chunk, &wrote, nullptr) == FALSE || wrote == 0) {
+      return false;
+    }
+    done += wrote;
+  }
+  return FlushFileBuffers(h) != FALSE;
+}
+
+}  // namespace
+
+bool Win32Platform::writeFileReplacing(const std::string& path, const std::string& bytes) {
+  const std::wstring target = widen(path);
+  const std::size_t slash = target.find_last_of(L"\\/");
+  const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash);
+  wchar_t temp[MAX_PATH + 1] = {};
+  if (folder.empty() || GetTempFileNameW(folder.c_str(), L"tvl", 0, temp) == 0) return false;
+  if (!writeAll(temp, bytes)) {
+    DeleteFileW(temp);
+    return false;
+  }
+  const bool exists = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+  bool ok = false;
+  if (exists) {
+    ok = ReplaceFileW(target.c_str(), temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                      nullptr) != FALSE;
+  }
+  if (!ok) {
+    ok = MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+         FALSE;
+  }
+  if (!ok) DeleteFileW(temp);
+  return ok;
+}
+
+std::string Win32Platform::toAnsi(const std::string& utf8) { return toCodePage(utf8, CP_ACP); }
+
+std::string Win32Platform::fromAnsi(const std::string& ansi) {
+  return fromCodePage(ansi, CP_ACP);
+}
+
+void Win32Platform::exitProgram() { ExitProcess(0); }
+
+}  // namespace win32

@@ -1,0 +1,42 @@
+// The platform services made with the real Win32 calls.
+#pragma once
+
+#include "platform/services.h"
+
+namespace win32 {
+
+class Win32Platform final : public platform::Platform {
+ public:
+  platform::PointerPos pointer() override;
+  bool leftButtonPressed() override;
+  int screenWidthTwips() override;
+  int screenHeightTwips() override;
+  double twipsPerPixel() override;
+  void makeTopmost(platform::WindowHandle window) override;
+  bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t alpha) override;
+  void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override;
+  void aboutBox(platform::WindowHandle owner, const std::string& title,
+                const std::string& text) override;
+  std::optional<std::string> logonName() override;
+  platform::OsVersion version() override;
+  std::optional<std::string> localeInfo(int item) override;
+  platform::PowerStatus powerStatus() override;
+  bool fontInstalled(const std::string& family) override;
+  platform::LocalTime now() override;
+  std::string mediumTime() override;
+  std::string longDate() override;
+  std::string clipboardText() override;
+  void setClipboardText(const std::string& text) override;
+  void messageBox(const std::string& text, const std::string& title,
+                  platform::MessageIcon icon) override;
+  std::optional<std::string> readFile(const std::string& path) override;
+  bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
+  std::string toAnsi(const std::string& utf8) override;
+  std::string fromAnsi(const std::string& ansi) override;
+  void exitProgram() override;
+};
+
+// Dots per inch of the screen (96 at 100 % scaling).
+int screenDpi();
+
+}  // namespace win32
