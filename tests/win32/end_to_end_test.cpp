@@ -1,0 +1,164 @@
+// The real Tervalo.exe, driven as a user would drive it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "wait.h"
+
+namespace {
+
+std::wstring programPath() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring path(self);
+  return path.substr(0, path.find_last_of(L'\\') + 1) + L"Tervalo.exe";
+}
+
+// A running Tervalo.exe, ended when the test is done with it.
+class Program {
+ public:
+  Program() {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    std::wstring cmd = L"\"" + programPath() + L"\"";
+    started_ = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &si, &pi_) != FALSE;
+  }
+  ~Program() {
+    if (!started_) return;
+    if (running()) TerminateProcess(pi_.hProcess, 1);
+    WaitForSingleObject(pi_.hProcess, 5000);
+    CloseHandle(pi_.hThread);
+    CloseHandle(pi_.hProcess);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  [[nodiscard]] bool started() const { return started_; }
+  [[nodiscard]] bool running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+  [[nodiscard]] DWORD exitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(pi_.hProcess, &code);
+    return code;
+  }
+
+  // The program's visible top-level windows.
+  [[nodiscard]] std::vector<HWND> windows() const {
+    struct Search {
+      DWORD pid;
+      std::vector<HWND> found;
+    } search{pi_.dwProcessId, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(lp);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(h, &pid);
+          if (pid == s->pid && IsWindowVisible(h)) s->found.push_back(h);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  [[nodiscard]] HWND windowOfSize(int w, int h) const {
+    for (HWND win : windows()) {
+      RECT r;
+      GetWindowRect(win, &r);
+      if (r.right - r.left == w && r.bottom - r.top == h) return win;
+    }
+    return nullptr;
+  }
+
+ private:
+  PROCESS_INFORMATION pi_{};
+  bool started_ = false;
+};
+
+COLORREF screenPixel(int x, int y) {
+  HDC dc = GetDC(nullptr);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(nullptr, dc);
+  return c;
+}
+
+bool anyDarkPixel(const RECT& area) {
+  HDC dc = GetDC(nullptr);
+  bool dark = false;
+  for (LONG y = area.top; y < area.bottom && !dark; y += 1) {
+    for (LONG x = area.left; x < area.right && !dark; x += 1) {
+      const COLORREF c = GetPixel(dc, x, y);
+      dark = c != CLR_INVALID && GetRValue(c) < 16 && GetGValue(c) < 16 && GetBValue(c) < 16;
+    }
+  }
+  ReleaseDC(nullptr, dc);
+  return dark;
+}
+
+void leftClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT in[2] = {};
+  in[0].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].type = INPUT_MOUSE;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
+constexpr int kSplashWidthPx = 521;   // 7815 twips at 96 DPI
+constexpr int kSplashHeightPx = 297;  // 4455 twips
+
+}  // namespace
+
+TEST(EndToEnd, TheSplashShowsCentredTheNameTurnsBlackAndXEndsTheProgram) {
+  // The splash lives about 1.7 s; on a very busy machine the check may miss it, so try again.
+  bool checked = false;
+  for (int attempt = 0; attempt < 3 && !checked; ++attempt) {
+    Program program;
+    ASSERT_TRUE(program.started());
+    HWND splash = nullptr;
+    ASSERT_TRUE(wintest::waitFor(
+        [&] { return (splash = program.windowOfSize(kSplashWidthPx, kSplashHeightPx)) != nullptr; },
+        20000))
+        << "no 521 x 297 window appeared";
+    RECT r;
+    GetWindowRect(splash, &r);
+    const int screenW = GetSystemMetrics(SM_CXSCREEN);
+    const int screenH = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_NEAR(r.left, (screenW - kSplashWidthPx) / 2, 1);
+    EXPECT_NEAR(r.top, (screenH - kSplashHeightPx) / 2, 1);
+    EXPECT_NE(GetWindowLongW(splash, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0) << "no taskbar entry";
+    EXPECT_EQ(GetWindowLongW(splash, GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_TRUE(wintest::waitFor(
+        [&] { return screenPixel(r.left + 200, r.top + 40) == RGB(255, 255, 255); }))
+        << "the splash is white";
+
+    // The name: 1080, 2280 twips from the corner, one line of about 246 x 39 pixels.
+    const RECT name{r.left + 72, r.top + 150, r.left + 330, r.top + 195};
+    const bool black = wintest::waitFor([&] { return anyDarkPixel(name); }, 10000);
+    if (!IsWindowVisible(splash)) continue;  // handed over already: too late to click "x"
+    EXPECT_TRUE(black) << "the product name never turned black";
+
+    // "x": 7440, 120 twips, 255 square.
+    leftClickAt(r.left + 504, r.top + 16);
+    const bool ended = wintest::waitFor([&] { return !program.running(); }, 5000);
+    if (!ended && !IsWindowVisible(splash)) continue;  // the hand-over won the race
+    EXPECT_TRUE(ended) << "a click on x must end the program at once";
+    EXPECT_EQ(program.exitCode(), 0U);
+    checked = true;
+  }
+  EXPECT_TRUE(checked) << "the splash never stayed long enough to be checked";
+}
+
+TEST(EndToEnd, TheSplashHandsOverAndTheProgramKeepsRunning) {
+  Program program;
+  ASSERT_TRUE(program.started());
+  HWND splash = nullptr;
+  ASSERT_TRUE(wintest::waitFor(
+      [&] { return (splash = program.windowOfSize(kSplashWidthPx, kSplashHeightPx)) != nullptr; },
+      20000));
+  EXPECT_TRUE(wintest::waitFor([&] { return !IsWindow(splash); }, 10000))
+      << "the splash unloads itself after the hand-over";
+  EXPECT_TRUE(program.running()) << "the side bar keeps the program running";
+}
