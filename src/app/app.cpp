@@ -1,6 +1,7 @@
 #include "core/app.h"
 
 #include "bar/side_bar.h"
+#include "clock/date_panel.h"
 #include "core/splash.h"
 
 App::App(platform::Platform& platform, forms::Runtime& runtime)
@@ -10,6 +11,7 @@ App::~App() {
   // Windows go before the store they read.
   inicio_.reset();
   side_.reset();
+  date_.reset();
 }
 
 template <class W>
@@ -29,6 +31,7 @@ W& App::build(std::unique_ptr<W>& slot) {
 
 frmInicio& App::inicio() { return build(inicio_); }
 frmSide& App::side() { return build(side_); }
+frmDate& App::date() { return build(date_); }
 
 void App::start() { inicio().show(); }
 
@@ -37,6 +40,7 @@ void App::end() {
   runtime_.dispatch([&] {
     if (inicio_) inicio_->unload();
     if (side_) side_->unload();
+    if (date_) date_->unload();
   });
   platform_.exitProgram();
 }

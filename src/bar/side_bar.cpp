@@ -1,16 +1,253 @@
 #include "bar/side_bar.h"
 
+#include <cmath>
+#include <stdexcept>
+
+#include "bar/window_alpha.h"
+#include "clock/date_panel.h"
 #include "core/app.h"
+#include "core/settings_file.h"
 
 namespace {
+
+using core::Value;
+using forms::rgb;
+
 constexpr int kDesignLeft = -45;
 constexpr int kDesignTop = -375;
+constexpr int kDesignWidth = 3810;
+constexpr int kDesignHeight = 11520;
+constexpr int kTileHeight = 1500;
+constexpr int kTileWidth = 1590;
 constexpr int kCollapsedWidth = 1;
+constexpr int kSmallScreen = 10500;        // below it at load: at most five tiles
+constexpr int kVerySmallScreen = 9255;     // below it when applying: at most five tiles
+constexpr int kBarTopOffset = 90;
+constexpr int kWindowTopShift = 360;
+constexpr int kWindowExtraHeight = 600;
+constexpr forms::Colour kDarkBar = rgb(17, 17, 17);  // 1118481
+constexpr forms::Colour kDefaultBarColour = rgb(27, 88, 184);  // 12081179
+constexpr forms::Colour kWhite = rgb(255, 255, 255);
+constexpr forms::Colour kNameColour = rgb(240, 240, 240);
+constexpr char kDefaultGlyph[] = "\xC3\x8C";  // "Ì"
+const char* const kDesignNames[] = {"Equipo",   "Personal",        "Documentos", "Im\xC3\xA1genes",
+                                    "M\xC3\xBAsica", "Videos", "Descargas"};
+const char* const kGlyphFonts[] = {"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
+
+forms::Font symbolFont() { return {"Webdings", 45, 400, forms::kSymbolCharset}; }
+
+// A packed colour from a setting; a value that is no colour cannot be applied.
+forms::Colour colourOf(const Value& v) {
+  const double d = std::nearbyint(v.number());
+  if (d < 0 || d > 0xFFFFFF) throw std::out_of_range("colour");
+  return static_cast<forms::Colour>(d);
+}
+
 }  // namespace
 
 frmSide::frmSide(App& app)
-    : forms::Form(app.runtime(), "frmSide",
-                  {kDesignLeft, kDesignTop, kCollapsedWidth, app.platform().screenHeightTwips()}),
+    : forms::Form(app.runtime(), "frmSide", {kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight}),
+      frmeBar(*this, "frmeBar", {0, 240, 1815, 10500}),
+      frmeIcon(forms::makeArray<forms::Frame, 7>([this](int i) {
+        return forms::Frame(frmeBar, "frmeIcon", {0, kTileHeight * i, 1695, kTileHeight}, false, i);
+      })),
+      lblRe(forms::makeArray<forms::Label, 7>([this](int i) {
+        return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "lblRe", {0, 0, kTileWidth, 120}, i);
+      })),
+      lblButton(forms::makeArray<forms::Label, 7>([this](int i) {
+        return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "lblButton",
+                            {0, 120, kTileWidth, 1380}, i);
+      })),
+      Labels(forms::makeArray<forms::Label, 7>([this](int i) {
+        return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "Labels", {0, 1020, kTileWidth, 375}, i);
+      })),
+      Frame1(*this, "Frame1", {1920, 120, 1815, 1575}, true),
+      Usuario(Frame1, "Usuario", {120, 840, 495, 255}),
+      List1(Frame1, "List1", {720, 840, 495, 255}),
+      HScroll1(Frame1, "HScroll1", {0, 360, 1695, 255}, 1, 255, 1),
+      Label1(Frame1, "Label1", {120, 1200, 495, 255}),
+      Label2(Frame1, "Label2", {720, 1200, 495, 255}),
+      tmrMouse(*this, 10, forms::Running, "tmrMouse"),
+      tmrWait(*this, 300, forms::Running, "tmrWait"),
+      tmrOpen(*this, 10, forms::Stopped, "tmrOpen"),
+      tmrQuit(*this, 100, forms::Stopped, "tmrQuit"),
+      tmrEnd(*this, 1000, forms::Stopped, "tmrEnd"),
+      tmrCBack(*this, 30000, forms::Stopped, "tmrCBack"),
       app_(app) {
-  setBackColour(forms::rgb(17, 17, 17));
+  setBackColour(rgb(255, 255, 255));  // the system window colour until load
+  frmeBar.setBackColour(rgb(192, 192, 192));
+  for (int i = 0; i < 7; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    frmeIcon[k].setBackColour(rgb(224, 224, 224));
+    lblRe[k].setBackColour(rgb(255, 128, 0));
+    lblRe[k].setForeColour(kWhite);
+    lblRe[k].setAlignment(forms::Align::Center);
+    lblRe[k].setFont(symbolFont());
+    lblButton[k].setCaption(kDefaultGlyph);
+    lblButton[k].setBackColour(rgb(0, 0, 255));
+    lblButton[k].setForeColour(kWhite);
+    lblButton[k].setAlignment(forms::Align::Center);
+    lblButton[k].setFont(symbolFont());
+    Labels[k].setBackStyle(forms::BackStyle::Transparent);
+    Labels[k].setForeColour(rgb(224, 224, 224));
+    Labels[k].setAlignment(forms::Align::Center);
+    Labels[k].setFont({"Segoe UI Light", 12, 300, 0});
+    Labels[k].setCaption(kDesignNames[k]);
+  }
+
+  onResize = [this] { app_.platform().makeTopmost(hwnd()); };
+  onMouseDown = [this](const forms::MouseEvent& e) { Form_MouseDown(e); };
+  onMouseUp = [this](const forms::MouseEvent& e) { Form_MouseUp(e); };
+  tmrEnd.onTimer = [this] { app_.end(); };
 }
+
+void frmSide::load() {
+  auto& settings = app_.settings();
+  auto& state = app_.state();
+  auto& platform = app_.platform();
+  const int screenW = platform.screenWidthTwips();
+  const int screenH = platform.screenHeightTwips();
+
+  settings[core::GlassAlpha] = 240;
+  settings[core::BarSize] = 4;
+  eLoad();
+  state.smallScreen = 0;
+  if (screenH < kSmallScreen) {
+    state.smallScreen = 1;
+    if (settings[core::BarSize].number() > 4) settings[core::BarSize] = 4;
+  }
+  setHeight(screenH);
+
+  const double barSize = settings[core::BarSize].number();
+  int barHeight = 10500;
+  for (int n = 0; n <= 5; ++n) {
+    if (barSize == n) barHeight = kTileHeight * (n + 1);
+  }
+  frmeBar.setHeight(barHeight);
+  frmeBar.setTop(screenH / 2 - barHeight / 2 + kBarTopOffset);
+
+  setTop(top() + kWindowTopShift);
+  setHeight(height() + kWindowExtraHeight);
+
+  state.barBackColour = kDarkBar;
+  if (settings[core::BarColoured].number() >= 1) {
+    // A hand-edited bar colour that is no colour leaves the bar dark rather than half loaded.
+    try {
+      state.barBackColour = colourOf(settings[core::BarColour]);
+    } catch (const std::out_of_range&) {
+      state.barBackColour = kDarkBar;
+    }
+  }
+  SavedScreenWidth = static_cast<float>(screenW);
+  SavedScreenHeight = screenH;
+
+  setBackColour(state.barBackColour);
+  frmeBar.setBackColour(state.barBackColour);
+  for (std::size_t i = 0; i < 7; ++i) {
+    lblButton[i].setBackColour(state.barBackColour);
+    lblRe[i].setBackColour(state.barBackColour);
+  }
+
+  // A logon name the system cannot tell is an empty name.
+  Usuario.setCaption(platform.logonName().value_or(std::string()));
+  layDefaultTiles();
+  eLoad();
+
+  if (settings[core::BarSide].number() == 0) setLeft(screenW - width());
+  setWidth(kCollapsedWidth);
+  for (std::size_t i = 0; i < 7; ++i) {
+    lblButton[i].setCaption(settings[core::Glyph0 + static_cast<int>(i)].text());
+  }
+  SetWindowAlpha(platform, app_.date().hwnd(), 1);
+}
+
+void frmSide::layDefaultTiles() {
+  auto& s = app_.settings();
+  const auto& state = app_.state();
+  const bool en = state.english();
+  const bool modern = state.osMajorVersion > 5;
+  const std::string login = Usuario.caption();
+  const std::string home = (modern ? "C:\\Users\\" : "C:\\Documents and Settings\\") + login;
+
+  s[core::TileName0 + 0] = en ? "Computer" : "Equipo";
+  s[core::TileName0 + 1] = login;
+  s[core::TileName0 + 2] = en ? "Documents" : "Documentos";
+  s[core::TileName0 + 3] = en ? "Pictures" : "Im\xC3\xA1genes";
+  s[core::TileName0 + 4] = en ? "Music" : "M\xC3\xBAsica";
+  s[core::TileName0 + 5] = modern ? "Videos" : (en ? "Favorites" : "Favoritos");
+  s[core::TileName0 + 6] = modern ? (en ? "Downloads" : "Descargas") : (en ? "Desktop" : "Escritorio");
+
+  s[core::TilePath0 + 0] = "C:\\";
+  s[core::TilePath0 + 1] = home;
+  if (modern) {
+    s[core::TilePath0 + 2] = home + "\\Documents";
+    s[core::TilePath0 + 3] = home + "\\Pictures";
+    s[core::TilePath0 + 4] = home + "\\Music";
+    s[core::TilePath0 + 5] = home + "\\Videos";
+    s[core::TilePath0 + 6] = home + "\\Downloads";
+  } else if (en) {
+    s[core::TilePath0 + 2] = home + "\\My Documents";
+    s[core::TilePath0 + 3] = home + "\\My Documents\\My Pictures";
+    s[core::TilePath0 + 4] = home + "\\My Documents\\My Music";
+    s[core::TilePath0 + 5] = home + "\\Favorites";
+    s[core::TilePath0 + 6] = home + "\\Desktop";
+  } else {
+    s[core::TilePath0 + 2] = home + "\\Mis documentos";
+    s[core::TilePath0 + 3] = home + "\\Mis documentos\\Mis im\xC3\xA1genes";
+    s[core::TilePath0 + 4] = home + "\\Mis documentos\\Mi m\xC3\xBAsica";
+    s[core::TilePath0 + 5] = home + "\\Favoritos";
+    s[core::TilePath0 + 6] = home + "\\Escritorio";
+  }
+
+  s[core::BarColour] = kDefaultBarColour;
+  s[core::GlyphFont] = 0;
+  s[core::CustomFont] = "Webdings";
+  s[core::ClockMode] = 0;
+  for (int k = 0; k < core::kTileCount; ++k) {
+    s[core::Glyph0 + k] = kDefaultGlyph;
+    s[core::GlyphColour0 + k] = kWhite;
+  }
+}
+
+void frmSide::eLoad() {
+  auto& platform = app_.platform();
+  const auto bytes = platform.readFile(core::settingsPath(app_.state()));
+  if (!bytes) return;
+  List1.clear();
+  for (const std::string& line : core::splitLines(platform.fromAnsi(*bytes))) List1.addItem(line);
+  if (core::assignSettingsLines(app_.settings(), List1.items()) != core::LoadOutcome::Partial) {
+    eConfig();
+  }
+}
+
+void frmSide::eConfig() {
+  // A value that cannot be applied ends this silently; what was applied stays.
+  app_.runtime().dispatch([this] {
+    auto& s = app_.settings();
+    if (app_.platform().screenHeightTwips() < kVerySmallScreen && s[core::BarSize].number() > 4) {
+      s[core::BarSize] = 4;
+    }
+    for (std::size_t i = 0; i < 7; ++i) Labels[i].setCaption(s[core::TileName0 + int(i)].text());
+    for (auto& label : Labels) label.setForeColour(kNameColour);
+    for (std::size_t i = 0; i < 7; ++i) {
+      lblButton[i].setForeColour(colourOf(s[core::GlyphColour0 + int(i)]));
+    }
+    if (s[core::BarSide].number() > 1) s[core::BarSide] = 1;
+    for (std::size_t i = 0; i < 7; ++i) lblButton[i].setCaption(s[core::Glyph0 + int(i)].text());
+    const double glyphFont = s[core::GlyphFont].number();
+    std::string fontName = "Webdings";
+    for (int f = 0; f < 4; ++f) {
+      if (glyphFont == f) fontName = kGlyphFonts[f];
+    }
+    if (glyphFont == 4) fontName = s[core::CustomFont].text();
+    for (auto& label : lblButton) label.setFontName(fontName);
+  });
+}
+
+void frmSide::Form_MouseDown(const forms::MouseEvent& e) {
+  tmrEnd.setEnabled(true);
+  if (e.button == forms::kRightButton) RightButtonDown = true;
+  app_.platform().makeTopmost(hwnd());
+}
+
+void frmSide::Form_MouseUp(const forms::MouseEvent& /*e*/) { tmrEnd.setEnabled(false); }

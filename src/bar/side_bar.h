@@ -1,16 +1,54 @@
-// The side bar window. For now it only takes over from the splash and keeps the program
-// running, collapsed and empty, until the program is ended.
+// The side bar: a borderless, always-on-top window as tall as the screen at the right or left
+// edge, with a column of up to seven tiles. It loads the settings file, lays down the default
+// tiles and applies the settings to them.
 #pragma once
 
+#include <array>
+
+#include "forms/controls.h"
 #include "forms/form.h"
+#include "forms/timer.h"
 
 class App;
 
 class frmSide : public forms::Form {
  public:
   explicit frmSide(App& app);
-  void load() {}
+  void load();
+  // Loads the settings file into the store and, when it holds 31 lines or more, applies it.
+  void eLoad();
+  // Applies the settings held by the app to the seven tiles.
+  void eConfig();
+
+  forms::Frame frmeBar;
+  std::array<forms::Frame, 7> frmeIcon;
+  std::array<forms::Label, 7> lblRe;
+  std::array<forms::Label, 7> lblButton;
+  std::array<forms::Label, 7> Labels;
+  forms::Frame Frame1;
+  forms::Label Usuario;
+  forms::ListBox List1;
+  forms::ScrollBar HScroll1;
+  forms::Label Label1;
+  forms::Label Label2;
+  forms::Timer tmrMouse;
+  forms::Timer tmrWait;
+  forms::Timer tmrOpen;
+  forms::Timer tmrQuit;
+  forms::Timer tmrEnd;
+  forms::Timer tmrCBack;
+
+  int HoverTile = 7;
+  bool RightButtonDown = false;
+  float SavedScreenWidth = 0;
+  int SavedScreenHeight = 0;
+  int CursorX = 0;
+  int CursorY = 0;
 
  private:
+  void layDefaultTiles();
+  void Form_MouseDown(const forms::MouseEvent& e);
+  void Form_MouseUp(const forms::MouseEvent& e);
+
   App& app_;
 };

@@ -11,6 +11,7 @@
 
 class frmInicio;
 class frmSide;
+class frmDate;
 
 namespace forms {
 class Form;
@@ -33,8 +34,10 @@ class App {
 
   frmInicio& inicio();
   frmSide& side();
+  frmDate& date();
   [[nodiscard]] bool hasInicio() const { return inicio_ != nullptr; }
   [[nodiscard]] bool hasSide() const { return side_ != nullptr; }
+  [[nodiscard]] bool hasDate() const { return date_ != nullptr; }
 
   // Ends the program at once: every window closes, nothing is saved.
   void end();
@@ -50,5 +53,6 @@ class App {
   core::GlobalState state_;
   std::unique_ptr<frmInicio> inicio_;
   std::unique_ptr<frmSide> side_;
+  std::unique_ptr<frmDate> date_;
   bool ended_ = false;
 };

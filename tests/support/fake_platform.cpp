@@ -44,6 +44,10 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path) {
 
 bool FakePlatform::writeFileReplacing(const std::string& path, const std::string& bytes) {
   if (refuseWrites) return false;
+  const std::string folder = path.substr(0, path.find_last_of('\\'));
+  if (std::find(missingFolders.begin(), missingFolders.end(), folder) != missingFolders.end()) {
+    return false;
+  }
   files[path] = bytes;
   return true;
 }

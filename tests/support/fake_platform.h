@@ -28,6 +28,7 @@ class FakePlatform final : public platform::Platform {
   std::string clipboard;
   std::map<std::string, std::string> files;  // path -> bytes
   bool refuseWrites = false;
+  std::vector<std::string> missingFolders;  // writes into these folders fail
   bool refuseAlpha = false;
 
   // Records.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "bar/side_bar.h"
 #include "core/app.h"
 #include "fake_platform.h"
 #include "forms/runtime.h"
@@ -29,6 +30,24 @@ struct TestRuntime {
 struct TestApp : TestRuntime {
   FakePlatform platform;
   App app{platform, runtime};
+
+  // What the splash leaves behind, then the bar shown as the splash shows it.
+  frmSide& startBar(const std::string& language = "ENGLISH", int osMajor = 10) {
+    app.state().languageName = language;
+    app.state().osMajorVersion = osMajor;
+    app.settings()[core::BarColoured] = 0;
+    app.side().show();
+    return app.side();
+  }
+  frmSide& side() { return app.side(); }
+  void putFile(const std::string& bytes) { platform.files["C:\\Program Files\\Tervalo3.txt"] = bytes; }
 };
+
+// A file of these lines, each ended by `end`.
+inline std::string fileOf(const std::vector<std::string>& lines, const std::string& end = "\r\n") {
+  std::string out;
+  for (const auto& l : lines) out += l + end;
+  return out;
+}
 
 }  // namespace testing_support

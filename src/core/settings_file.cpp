@@ -1,0 +1,114 @@
+#include "core/settings_file.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "core/texts.h"
+
+namespace core {
+
+namespace {
+
+constexpr int kShortFileLimit = 30;  // a file of this many lines or fewer applies nothing
+constexpr double kDefaultGlassAlpha = 240;
+
+// Rounds to the nearest 32-bit integer, halves to even; a number out of range cannot be held.
+double roundToInt32(double v) {
+  const double r = std::nearbyint(v);
+  if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) {
+    throw std::out_of_range("32-bit integer");
+  }
+  return r;
+}
+
+bool isTextLine(int i) {
+  return i <= TilePath0 + kTileCount - 1 || (i >= Glyph0 && i < Glyph0 + kTileCount) ||
+         i == CustomFont;
+}
+
+}  // namespace
+
+std::string settingsPath(const GlobalState& state) {
+  return std::string(state.xpSpanish ? "C:\\Archivos de programa\\" : "C:\\Program Files\\") +
+         kSettingsFileName;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      lines.push_back(std::move(line));
+      line.clear();
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line.push_back(text[i]);
+    }
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::string>& lines) {
+  const int n = static_cast<int>(lines.size());
+  try {
+    for (int i = 0; i < kSettingCount; ++i) {
+      if (i >= n) {
+        if (n <= kShortFileLimit) return LoadOutcome::Partial;
+        settings[GlassAlpha] = kDefaultGlassAlpha;
+        return LoadOutcome::Short;
+      }
+      const std::string& line = lines[static_cast<std::size_t>(i)];
+      if (isTextLine(i)) {
+        settings[i] = line;
+      } else if (i == BarColour) {
+        settings[i] = roundToInt32(lenientNumber(line));
+      } else {
+        settings[i] = lenientNumber(line);
+      }
+    }
+  } catch (const std::out_of_range&) {
+    return LoadOutcome::Partial;  // the load ends there; what was read stays
+  }
+  // A lone "&" would mark an access key on the glyph label; "&&" shows it.
+  for (int k = 0; k < kTileCount; ++k) {
+    if (settings[Glyph0 + k] == Value("&")) settings[Glyph0 + k] = "&&";
+  }
+  return LoadOutcome::Full;
+}
+
+std::string settingsText(const Settings& settings) {
+  std::string text;
+  for (int i = 0; i < kSettingCount; ++i) {
+    text += settings[i].text();
+    text += "\r\n";
+  }
+  return text;
+}
+
+void SaveSettingsFile(platform::Platform& platform, const Settings& settings,
+                      const GlobalState& state) {
+  if (platform.writeFileReplacing(settingsPath(state), platform.toAnsi(settingsText(settings)))) {
+    return;
+  }
+  const std::string message =
+      state.xpSpanish ? texts::kSaveFailedXpSpanish : texts::kSaveFailed.in(state);
+  platform.messageBox(message, kProgramTitle, platform::MessageIcon::Critical);
+}
+
+void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
+                        const GlobalState& state, const std::string& folder) {
+  std::string target = folder;
+  if (!target.empty() && target.back() == '\\') target.pop_back();
+  const bool ok = !target.empty() &&
+                  platform.writeFileReplacing(target + "\\" + kSettingsFileName,
+                                              platform.toAnsi(settingsText(settings)));
+  if (!ok) {
+    platform.messageBox(texts::kExportFailed.in(state), kProgramTitle,
+                        platform::MessageIcon::Critical);
+  }
+}
+
+}  // namespace core

@@ -1,0 +1,42 @@
+// The settings file: 36 lines, each ended by CR LF, meaning by position, in the system's ANSI
+// code page. Reading, writing and the exported copy.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "platform/services.h"
+
+namespace core {
+
+inline constexpr char kSettingsFileName[] = "Tervalo3.txt";
+
+// "C:\Program Files\Tervalo3.txt", or "C:\Archivos de programa\Tervalo3.txt" on a Spanish 5.1.
+std::string settingsPath(const GlobalState& state);
+
+// Splits text into lines: a line ends at CR or at CR LF; a lone LF does not end a line. Text
+// after the last terminator is a last line of its own.
+std::vector<std::string> splitLines(const std::string& text);
+
+enum class LoadOutcome {
+  Partial,  // 30 lines or fewer (or a value that cannot be held): nothing is applied
+  Short,    // 31 to 35 lines: GlassAlpha back to 240, applied
+  Full,     // 36 lines or more: applied
+};
+
+// Assigns the lines to the settings by position, with the short-file rules.
+LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::string>& lines);
+
+// The 36 lines of the file, each ended by CR LF (UTF-8; converted to ANSI when written).
+std::string settingsText(const Settings& settings);
+
+// Writes the settings file; on failure tells the user and returns normally.
+void SaveSettingsFile(platform::Platform& platform, const Settings& settings,
+                      const GlobalState& state);
+
+// Writes a copy of the settings file into `folder`; on failure tells the user.
+void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
+                        const GlobalState& state, const std::string& folder);
+
+}  // namespace core
