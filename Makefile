@@ -4,7 +4,10 @@ MAKEFLAGS += --no-print-directory
 NATIVE := build/native
 WIN := build/win
 
-.PHONY: all deps native exe win test native-test win-test run clean
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps native exe win test native-test win-test fuzz run clean
 
 all: exe
 
@@ -28,7 +31,16 @@ native-test: native
 win-test: win
 	@ctest --test-dir $(WIN) --output-on-failure --no-tests=error
 
-test: native-test win-test
+# The settings loader on any bytes, for a bounded time, from the seed corpus.
+fuzz: deps
+	@cmake -S . -B $(FUZZ) -DTERVALO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ) -j$(JOBS) --target settings_loader_fuzz
+	@rm -rf $(FUZZ)/corpus && mkdir -p $(FUZZ)/corpus && cp tests/fuzz/corpus/* $(FUZZ)/corpus/
+	@$(FUZZ)/tests/fuzz/settings_loader_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4096 \
+		-print_final_stats=1 $(FUZZ)/corpus >$(FUZZ)/fuzz.log 2>&1; status=$$?; \
+		tail -n 6 $(FUZZ)/fuzz.log; exit $$status
+
+test: native-test fuzz win-test
 
 run: exe
 	@scripts/run.sh

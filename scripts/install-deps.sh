@@ -6,6 +6,9 @@ need=()
 have() { command -v "$1" >/dev/null 2>&1; }
 have cmake || need+=(cmake)
 have g++ || need+=(g++)
+have clang++ || need+=(clang)
+ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
+  need+=(libclang-rt-dev)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64)
 have wine || need+=(wine)

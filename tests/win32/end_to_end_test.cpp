@@ -162,3 +162,77 @@ TEST(EndToEnd, TheSplashHandsOverAndTheProgramKeepsRunning) {
       << "the splash unloads itself after the hand-over";
   EXPECT_TRUE(program.running()) << "the side bar keeps the program running";
 }
+
+namespace {
+
+constexpr wchar_t kSettingsPath[] = L"C:\\Program Files\\Tervalo3.txt";
+
+// Writes a settings file whose BarSide line (23rd) is `side`; removed again at the end.
+class SettingsFile {
+ public:
+  explicit SettingsFile(const char* side) {
+    std::string text;
+    for (int i = 0; i < 36; ++i) {
+      const char* line = i == 22 ? side : i == 30 ? "4" : i == 31 ? "240" : i < 14 ? "x" : "0";
+      if (i >= 14 && i <= 20) line = "16777215";
+      text += std::string(line) + "\r\n";
+    }
+    HANDLE h = CreateFileW(kSettingsPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD wrote = 0;
+    ok_ = h != INVALID_HANDLE_VALUE &&
+          WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &wrote, nullptr) != FALSE;
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+  ~SettingsFile() { DeleteFileW(kSettingsPath); }
+  SettingsFile(const SettingsFile&) = delete;
+  SettingsFile& operator=(const SettingsFile&) = delete;
+  [[nodiscard]] bool ok() const { return ok_; }
+
+ private:
+  bool ok_ = false;
+};
+
+}  // namespace
+
+TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
+  const int screenW = GetSystemMetrics(SM_CXSCREEN);
+  const int screenH = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  const int barHeight = screenH + MulDiv(600, dpi, 1440);  // the screen plus 600 twips
+  struct Case {
+    const char* side;
+    int left;
+  };
+  const int screenWTwips = MulDiv(screenW, 1440, dpi);
+  for (const Case c : {Case{"0", MulDiv(screenWTwips - 3810, dpi, 1440)},
+                       Case{"1", MulDiv(-45, dpi, 1440)}}) {
+    SCOPED_TRACE(std::string("BarSide ") + c.side);
+    SettingsFile file(c.side);
+    ASSERT_TRUE(file.ok()) << "cannot write C:\\Program Files\\Tervalo3.txt";
+    Program program;
+    ASSERT_TRUE(program.started());
+    HWND bar = nullptr;
+    ASSERT_TRUE(wintest::waitFor(
+        [&] {
+          for (HWND w : program.windows()) {
+            RECT r;
+            GetWindowRect(w, &r);
+            if (r.bottom - r.top == barHeight) bar = w;
+          }
+          return bar != nullptr;
+        },
+        20000))
+        << "no window as tall as the screen plus 600 twips";
+    RECT r;
+    GetWindowRect(bar, &r);
+    EXPECT_LE(r.right - r.left, 1) << "collapsed";
+    EXPECT_EQ(r.left, c.left);
+    EXPECT_EQ(r.top, MulDiv(-15, dpi, 1440));
+    EXPECT_NE(GetWindowLongW(bar, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(GetWindowLongW(bar, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_TRUE(program.running());
+  }
+}
