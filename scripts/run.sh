@@ -30,6 +30,16 @@ tour() {
   import -window root "$out/02-splash-name-and-bars.png"
   sleep 2
   import -window root "$out/03-after-hand-over.png"
+  # Rest on the top-right corner pixel: the bar opens, the clock panel shows.
+  xdotool mousemove 1919 0
+  sleep 1
+  import -window root "$out/04-bar-open.png"
+  xdotool mousemove 1860 430
+  sleep 0.5
+  import -window root "$out/05-tile-highlighted.png"
+  xdotool mousemove 900 500
+  sleep 0.5
+  import -window root "$out/06-bar-collapsed.png"
   wineserver -k || true
   echo "Screenshots in $out:"
   ls "$out"

@@ -2,6 +2,7 @@
 
 #include "bar/side_bar.h"
 #include "clock/date_panel.h"
+#include "config/config_window.h"
 #include "core/splash.h"
 
 App::App(platform::Platform& platform, forms::Runtime& runtime)
@@ -10,6 +11,7 @@ App::App(platform::Platform& platform, forms::Runtime& runtime)
 App::~App() {
   // Windows go before the store they read.
   inicio_.reset();
+  config_.reset();
   side_.reset();
   date_.reset();
 }
@@ -32,6 +34,7 @@ W& App::build(std::unique_ptr<W>& slot) {
 frmInicio& App::inicio() { return build(inicio_); }
 frmSide& App::side() { return build(side_); }
 frmDate& App::date() { return build(date_); }
+frmConfig& App::config() { return build(config_); }
 
 void App::start() { inicio().show(); }
 
@@ -41,6 +44,7 @@ void App::end() {
     if (inicio_) inicio_->unload();
     if (side_) side_->unload();
     if (date_) date_->unload();
+    if (config_) config_->unload();
   });
   platform_.exitProgram();
 }

@@ -98,7 +98,23 @@ frmSide::frmSide(App& app)
   onResize = [this] { app_.platform().makeTopmost(hwnd()); };
   onMouseDown = [this](const forms::MouseEvent& e) { Form_MouseDown(e); };
   onMouseUp = [this](const forms::MouseEvent& e) { Form_MouseUp(e); };
+  onMouseMove = [this](const forms::MouseEvent&) { Form_MouseMove(); };
+  onClick = [this] { Form_Click(); };
+  for (int i = 0; i < 7; ++i) {
+    for (auto* part : {&lblRe, &lblButton, &Labels}) {
+      forms::Label& l = (*part)[static_cast<std::size_t>(i)];
+      l.onMouseMove = [this, i](const forms::MouseEvent&) { tileMouseMove(i); };
+      l.onMouseDown = [this, i](const forms::MouseEvent&) { tileMouseDown(i); };
+      l.onMouseUp = [this, i](const forms::MouseEvent&) { tileMouseUp(i); };
+      l.onClick = [this, i] { tileClick(i); };
+    }
+  }
+  tmrMouse.onTimer = [this] { tmrMouse_Timer(); };
+  tmrWait.onTimer = [this] { tmrWait_Timer(); };
+  tmrOpen.onTimer = [this] { tmrOpen_Timer(); };
+  tmrQuit.onTimer = [this] { tmrQuit_Timer(); };
   tmrEnd.onTimer = [this] { app_.end(); };
+  HScroll1.onChange = [this] { HScroll1_Change(); };
 }
 
 void frmSide::load() {

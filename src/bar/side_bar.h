@@ -19,6 +19,12 @@ class frmSide : public forms::Form {
   void eLoad();
   // Applies the settings held by the app to the seven tiles.
   void eConfig();
+  // Returns every tile but HoverTile to the bar colour.
+  void NButton();
+  // Opens the folder of tile LaunchIndex through the shell.
+  void eEject();
+  // Shows a fresh configuration window and collapses the bar.
+  void eOpenConfig();
 
   forms::Frame frmeBar;
   std::array<forms::Frame, 7> frmeIcon;
@@ -49,6 +55,18 @@ class frmSide : public forms::Form {
   void layDefaultTiles();
   void Form_MouseDown(const forms::MouseEvent& e);
   void Form_MouseUp(const forms::MouseEvent& e);
+  void Form_Click();
+  void Form_MouseMove();
+  void tileMouseMove(int i);
+  void tileMouseDown(int i);
+  void tileMouseUp(int i);
+  void tileClick(int i);
+  void setTileBack(int i, forms::Colour c);
+  void tmrMouse_Timer();
+  void tmrWait_Timer();
+  void tmrOpen_Timer();
+  void tmrQuit_Timer();
+  void HScroll1_Change();
 
   App& app_;
 };

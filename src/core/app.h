@@ -12,6 +12,7 @@
 class frmInicio;
 class frmSide;
 class frmDate;
+class frmConfig;
 
 namespace forms {
 class Form;
@@ -35,9 +36,11 @@ class App {
   frmInicio& inicio();
   frmSide& side();
   frmDate& date();
+  frmConfig& config();
   [[nodiscard]] bool hasInicio() const { return inicio_ != nullptr; }
   [[nodiscard]] bool hasSide() const { return side_ != nullptr; }
   [[nodiscard]] bool hasDate() const { return date_ != nullptr; }
+  [[nodiscard]] bool hasConfig() const { return config_ != nullptr; }
 
   // Ends the program at once: every window closes, nothing is saved.
   void end();
@@ -54,5 +57,6 @@ class App {
   std::unique_ptr<frmInicio> inicio_;
   std::unique_ptr<frmSide> side_;
   std::unique_ptr<frmDate> date_;
+  std::unique_ptr<frmConfig> config_;
   bool ended_ = false;
 };

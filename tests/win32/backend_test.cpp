@@ -179,3 +179,19 @@ TEST(Backend, TimersTickOnTheMessageLoop) {
   };
   EXPECT_TRUE(wintest::waitFor([&] { return ticks == 3; }, 5000));
 }
+
+TEST(Backend, ALayeredWindowKeepsPaintingAsItGrows) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 15, 3000});
+  f.setBackColour(rgb(17, 17, 17));
+  forms::Label label(f, "label", {0, 300, 1500, 750});
+  label.setBackColour(rgb(0, 0, 255));
+  f.show();
+  rig.platform.makeTopmost(f.hwnd());
+  rig.platform.setLayeredAlpha(f.hwnd(), 11);
+  f.setWidth(1590);
+  rig.platform.setLayeredAlpha(f.hwnd(), 255);
+  EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 50, 100 + 30, rgb(0, 0, 255)); }));
+  EXPECT_TRUE(pixelIs(100 + 50, 100 + 5, rgb(17, 17, 17)));
+  f.unload();
+}

@@ -1,0 +1,104 @@
+// The edge watcher: polls the pointer every 10 ms, opens the bar after a 300-ms dwell on a
+// corner pixel of its edge, fades it in, collapses it 100 ms after the pointer leaves, drives
+// the clock panel and reloads the bar when the screen size changes.
+#include <algorithm>
+#include <cmath>
+
+#include "bar/side_bar.h"
+#include "bar/window_alpha.h"
+#include "clock/date_panel.h"
+#include "core/app.h"
+
+namespace {
+
+constexpr int kOpenWidth = 1590;
+constexpr int kCollapsedWidth = 1;
+constexpr int kAlphaStep = 10;
+constexpr int kOpaque = 255;
+constexpr int kLeftCloseLine = 1500;  // twips from the left edge: 100 pixels at 96 DPI
+
+}  // namespace
+
+void frmSide::tmrMouse_Timer() {
+  auto& platform = app_.platform();
+  const platform::PointerPos p = platform.pointer();
+  CursorX = p.x;
+  CursorY = p.y;
+  const int screenW = platform.screenWidthTwips();
+  const int screenH = platform.screenHeightTwips();
+  // The screen's own twips per pixel, so that the corners are the real last pixels at any
+  // display scaling.
+  const double tpp = platform.twipsPerPixel();
+  const long lastColumn = std::lround(screenW / tpp) - 1;
+  const long lastRow = std::lround(screenH / tpp) - 1;
+  const double side = app_.settings()[core::BarSide].number();
+
+  const auto dwell = [&](bool corner) {
+    tmrWait.setEnabled(corner);
+    app_.date().lblState.setVisible(corner);
+  };
+  const auto close = [&] {
+    tmrWait.setEnabled(false);
+    tmrOpen.setEnabled(false);
+    tmrQuit.setEnabled(true);
+  };
+  if (side >= 1) {
+    dwell(CursorX == 0 && (CursorY == 0 || CursorY == lastRow));
+    if (CursorX >= std::lround(kLeftCloseLine / tpp)) close();
+  } else if (side == 0) {
+    dwell(CursorX == lastColumn && (CursorY == 0 || CursorY == lastRow));
+    if (CursorX < std::lround((screenW - kOpenWidth) / tpp)) close();
+  }
+
+  if (width() == kCollapsedWidth) {
+    if (app_.hasDate()) app_.date().unload();
+  } else {
+    app_.date().BDate();
+    app_.date().show();
+  }
+
+  Label1.setCaption(std::to_string(screenH));
+  Label2.setCaption(std::to_string(CursorY));
+
+  if (static_cast<float>(screenW) != SavedScreenWidth || screenH != SavedScreenHeight) {
+    unload();
+    app_.side().show();  // a fresh bar repeats its whole load
+  }
+}
+
+void frmSide::tmrWait_Timer() {
+  tmrOpen.setEnabled(true);
+  tmrWait.setEnabled(false);
+}
+
+void frmSide::tmrOpen_Timer() {
+  show();
+  if (app_.settings()[core::BarSide].number() == 0) {
+    setLeft(app_.platform().screenWidthTwips() - width());
+  }
+  const int step = HScroll1.value();
+  if (step < app_.settings()[core::GlassAlpha].number()) {
+    setWidth(kOpenWidth);
+    // A target above what the stepper holds (a hand-edited file) ends the fade at opaque.
+    if (step + kAlphaStep <= HScroll1.max()) {
+      HScroll1.setValue(step + kAlphaStep);
+      return;
+    }
+    HScroll1.setValue(HScroll1.max());
+  }
+  SetWindowAlpha(app_.platform(), hwnd(), kOpaque);
+  tmrOpen.setEnabled(false);
+}
+
+void frmSide::tmrQuit_Timer() {
+  hide();
+  setWidth(kCollapsedWidth);
+  HScroll1.setValue(1);
+  tmrQuit.setEnabled(false);
+}
+
+void frmSide::HScroll1_Change() {
+  const int alpha = HScroll1.value() & 0xFF;
+  SetWindowAlpha(app_.platform(), hwnd(), alpha);
+  SetWindowAlpha(app_.platform(), app_.date().hwnd(), alpha);
+}
