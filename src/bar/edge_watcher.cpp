@@ -48,6 +48,9 @@ void frmSide::tmrMouse_Timer() {
   } else if (side == 0) {
     dwell(CursorX == lastColumn && (CursorY == 0 || CursorY == lastRow));
     if (CursorX < std::lround((screenW - kOpenWidth) / tpp)) close();
+  } else {
+    // No edge, no corner: the dwell timer that runs from the start must not open the bar.
+    tmrWait.setEnabled(false);
   }
 
   if (width() == kCollapsedWidth) {

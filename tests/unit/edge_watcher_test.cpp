@@ -1,0 +1,228 @@
+// The edge watcher on virtual time: the dwell, the fade, the collapse, the clock panel.
+#include <gtest/gtest.h>
+
+#include "bar/side_bar.h"
+#include "clock/date_panel.h"
+#include "test_app.h"
+
+using testing_support::fileOf;
+using testing_support::TestApp;
+
+namespace {
+
+// Settles a started bar with the pointer parked mid-screen.
+frmSide& settled(TestApp& t, const char* side = "0") {
+  if (side[0] != '0') t.app.settings()[core::BarSide] = side;
+  t.platform.pointerPos = {960, 540};
+  t.startBar();
+  t.app.settings()[core::BarSide] = core::lenientNumber(side);
+  t.timers.advance(1000);
+  return t.side();
+}
+
+// Ticks until `done` holds, at most `limit` ms; returns the ms it took.
+int ticksUntil(TestApp& t, const std::function<bool()>& done, int limit = 2000) {
+  for (int ms = 0; ms <= limit; ms += 10) {
+    if (done()) return ms;
+    t.timers.advance(10);
+  }
+  return -1;
+}
+
+platform::WindowHandle barHandle(TestApp& t) { return t.side().hwnd(); }
+
+}  // namespace
+
+TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
+  struct Case {
+    const char* side;
+    platform::PointerPos corner;
+  };
+  for (const Case c : {Case{"0", {1919, 0}}, Case{"0", {1919, 1079}}, Case{"1", {0, 0}},
+                       Case{"1", {0, 1079}}}) {
+    SCOPED_TRACE(std::string("side ") + c.side + " at " + std::to_string(c.corner.x) + "," +
+                 std::to_string(c.corner.y));
+    TestApp t;
+    frmSide& bar = settled(t, c.side);
+    EXPECT_EQ(bar.width(), 1);
+    t.platform.pointerPos = c.corner;
+    t.timers.advance(10);  // this tick starts the dwell
+    EXPECT_TRUE(bar.tmrWait.enabled());
+    EXPECT_TRUE(t.app.date().lblState.visible());
+    t.timers.advance(299);
+    EXPECT_FALSE(bar.tmrOpen.enabled());
+    t.timers.advance(1);  // 300 ms after the tick that found the corner
+    EXPECT_TRUE(bar.tmrOpen.enabled());
+    EXPECT_EQ(bar.width(), 1);
+    t.timers.advance(10);
+    EXPECT_EQ(bar.width(), 1590);
+    EXPECT_TRUE(bar.visible());
+  }
+}
+
+TEST(EdgeWatcher, OnePixelOffTheCornerNeverOpensAndLeavingEarlyStartsOver) {
+  for (const auto& [side, pos] : std::vector<std::pair<const char*, platform::PointerPos>>{
+           {"0", {1918, 0}}, {"0", {1919, 1}}, {"0", {1919, 1078}}, {"0", {0, 0}},
+           {"1", {1, 0}}, {"1", {0, 1}}, {"1", {1919, 0}}}) {
+    TestApp t;
+    frmSide& bar = settled(t, side);
+    t.platform.pointerPos = pos;
+    t.timers.advance(3000);
+    EXPECT_EQ(bar.width(), 1) << side << " " << pos.x << "," << pos.y;
+    EXPECT_FALSE(t.app.hasDate());
+  }
+
+  TestApp t;
+  frmSide& bar = settled(t);
+  t.platform.pointerPos = {1919, 0};
+  t.timers.advance(200);
+  t.platform.pointerPos = {1919, 5};
+  t.timers.advance(10);
+  EXPECT_FALSE(bar.tmrWait.enabled());
+  t.platform.pointerPos = {1919, 0};
+  EXPECT_EQ(ticksUntil(t, [&] { return bar.tmrOpen.enabled(); }), 310)
+      << "a fresh 300 ms from the next tick";
+}
+
+TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThenTurnsOpaque) {
+  TestApp t;
+  frmSide& bar = settled(t);
+  t.platform.pointerPos = {1919, 0};
+  ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
+  const auto barWindow = barHandle(t);
+  for (int step = 11; step <= 241; step += 10) {
+    t.timers.advance(10);
+    ASSERT_EQ(bar.HScroll1.value(), step);
+    ASSERT_EQ(t.platform.alpha.at(barWindow), step);
+    ASSERT_EQ(t.platform.alpha.at(t.app.date().hwnd()), step);
+    ASSERT_EQ(bar.width(), 1590);
+    ASSERT_EQ(bar.left(), 28800 - (step == 11 ? 1 : 1590)) << "placed for the width before";
+  }
+  EXPECT_TRUE(bar.tmrOpen.enabled());
+  t.timers.advance(10);
+  EXPECT_FALSE(bar.tmrOpen.enabled());
+  EXPECT_EQ(t.platform.alpha.at(barWindow), 255);
+  EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 241) << "the panel keeps the last step";
+  EXPECT_TRUE(t.app.date().visible());
+}
+
+TEST(EdgeWatcher, OddTargetsOfTheFade) {
+  {  // 1 or less: the first tick finds the target reached and never widens.
+    TestApp t;
+    frmSide& bar = settled(t);
+    t.app.settings()[core::GlassAlpha] = 1;
+    t.platform.pointerPos = {1919, 0};
+    t.timers.advance(1000);
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 255);
+  }
+  {  // Above what the stepper holds (a hand-edited file): the fade ends opaque.
+    TestApp t;
+    frmSide& bar = settled(t);
+    t.app.settings()[core::GlassAlpha] = 300;
+    t.platform.pointerPos = {1919, 0};
+    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
+    EXPECT_EQ(ticksUntil(t, [&] { return !bar.tmrOpen.enabled(); }), 260);
+    EXPECT_EQ(bar.HScroll1.value(), 255);
+    EXPECT_EQ(bar.width(), 1590);
+    EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 255);
+  }
+  {  // BarSide -1 has no corners and no close line.
+    TestApp t;
+    frmSide& bar = settled(t, "-1");
+    for (platform::PointerPos p : {platform::PointerPos{1919, 0}, {0, 0}, {0, 1079}}) {
+      t.platform.pointerPos = p;
+      t.timers.advance(1000);
+    }
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_FALSE(bar.tmrQuit.enabled());
+  }
+}
+
+TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCloseLine) {
+  TestApp t;
+  frmSide& bar = settled(t);
+  t.platform.pointerPos = {1919, 0};
+  t.timers.advance(1000);
+  ASSERT_EQ(bar.width(), 1590);
+  t.platform.pointerPos = {1814, 500};  // the bar's own first column
+  t.timers.advance(500);
+  EXPECT_EQ(bar.width(), 1590);
+  EXPECT_FALSE(bar.tmrQuit.enabled());
+
+  t.platform.pointerPos = {1813, 500};
+  t.timers.advance(10);
+  EXPECT_TRUE(bar.tmrQuit.enabled());
+  t.platform.pointerPos = {1900, 500};  // back over the bar: too late
+  t.timers.advance(99);
+  EXPECT_TRUE(bar.visible());
+  EXPECT_TRUE(t.app.date().visible());
+  t.timers.advance(1);
+  EXPECT_FALSE(bar.visible());
+  EXPECT_EQ(bar.width(), 1);
+  EXPECT_EQ(bar.HScroll1.value(), 1);
+  EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 1);
+  EXPECT_FALSE(t.app.hasDate()) << "a tick that finds the bar collapsed closes the clock panel";
+}
+
+TEST(EdgeWatcher, CornersAndCloseLineFollowTheRealPixelSize) {
+  struct Case {
+    double tpp;           // 15, 12, 10: 96, 120, 144 DPI
+    int rightOpenFirst;   // the first column left of the close line's keep-open side
+    int leftClose;        // the first column that closes a left bar
+  };
+  for (const Case c : {Case{15, 1814, 100}, Case{12, 1788, 125}, Case{10, 1761, 150}}) {
+    SCOPED_TRACE(c.tpp);
+    {
+      TestApp t;
+      t.platform.twipsPerPx = c.tpp;
+      frmSide& bar = settled(t);
+      t.platform.pointerPos = {1919, 1079};
+      t.timers.advance(1000);
+      ASSERT_EQ(bar.width(), 1590) << "the bottom-right corner pixel opens the bar";
+      t.platform.pointerPos = {c.rightOpenFirst, 500};
+      t.timers.advance(500);
+      EXPECT_EQ(bar.width(), 1590);
+      t.platform.pointerPos = {c.rightOpenFirst - 1, 500};
+      t.timers.advance(110);
+      EXPECT_EQ(bar.width(), 1);
+    }
+    {
+      TestApp t;
+      t.platform.twipsPerPx = c.tpp;
+      frmSide& bar = settled(t, "1");
+      t.platform.pointerPos = {0, 1079};
+      t.timers.advance(1000);
+      ASSERT_EQ(bar.width(), 1590);
+      t.platform.pointerPos = {c.leftClose - 1, 500};
+      t.timers.advance(500);
+      EXPECT_EQ(bar.width(), 1590);
+      t.platform.pointerPos = {c.leftClose, 500};
+      t.timers.advance(110);
+      EXPECT_EQ(bar.width(), 1);
+    }
+  }
+}
+
+TEST(EdgeWatcher, TheClockPanelIsRefreshedEveryTickWhileOpenAndAChangedScreenReloadsTheBar) {
+  TestApp t;
+  frmSide& bar = settled(t);
+  t.platform.pointerPos = {1919, 0};
+  t.timers.advance(1000);
+  ASSERT_TRUE(t.app.date().visible());
+  t.platform.mediumTimeText = "09:41 AM";
+  t.timers.advance(10);
+  EXPECT_EQ(t.app.date().Label1.caption(), "09:41");
+  EXPECT_EQ(bar.Label1.caption(), "16200");
+  EXPECT_EQ(bar.Label2.caption(), "0");
+
+  t.platform.screenWidthPx = 1280;
+  t.platform.screenHeightPx = 1024;
+  t.timers.advance(10);
+  frmSide& fresh = t.side();
+  EXPECT_NE(&fresh, &bar) << "a new bar, loaded for the new screen";
+  EXPECT_EQ(fresh.SavedScreenWidth, 19200.0F);
+  EXPECT_EQ(fresh.height(), 15360 + 600);
+  EXPECT_EQ(fresh.width(), 1);
+  EXPECT_TRUE(fresh.visible());
+}
