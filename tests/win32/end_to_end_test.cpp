@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -106,8 +108,18 @@ void leftClickAt(int x, int y) {
   SendInput(2, in, sizeof(INPUT));
 }
 
-constexpr int kSplashWidthPx = 521;   // 7815 twips at 96 DPI
-constexpr int kSplashHeightPx = 297;  // 4455 twips
+int screenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// Twips to pixels at the screen's real DPI (15 twips a pixel at 96 DPI).
+int px(int twips) { return MulDiv(twips, screenDpi(), 1440); }
+
+const int kSplashWidthPx = px(7815);   // 521 at 96 DPI
+const int kSplashHeightPx = px(4455);  // 297 at 96 DPI
 
 }  // namespace
 
@@ -121,7 +133,7 @@ TEST(EndToEnd, TheSplashShowsCentredTheNameTurnsBlackAndXEndsTheProgram) {
     ASSERT_TRUE(wintest::waitFor(
         [&] { return (splash = program.windowOfSize(kSplashWidthPx, kSplashHeightPx)) != nullptr; },
         20000))
-        << "no 521 x 297 window appeared";
+        << "no 7815 x 4455-twip window appeared";
     RECT r;
     GetWindowRect(splash, &r);
     const int screenW = GetSystemMetrics(SM_CXSCREEN);
@@ -131,17 +143,17 @@ TEST(EndToEnd, TheSplashShowsCentredTheNameTurnsBlackAndXEndsTheProgram) {
     EXPECT_NE(GetWindowLongW(splash, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0) << "no taskbar entry";
     EXPECT_EQ(GetWindowLongW(splash, GWL_STYLE) & WS_CAPTION, 0);
     EXPECT_TRUE(wintest::waitFor(
-        [&] { return screenPixel(r.left + 200, r.top + 40) == RGB(255, 255, 255); }))
+        [&] { return screenPixel(r.left + px(3000), r.top + px(600)) == RGB(255, 255, 255); }))
         << "the splash is white";
 
-    // The name: 1080, 2280 twips from the corner, one line of about 246 x 39 pixels.
-    const RECT name{r.left + 72, r.top + 150, r.left + 330, r.top + 195};
+    // The name: 1080, 2280 twips from the corner, one line of about 3870 x 675 twips.
+    const RECT name{r.left + px(1080), r.top + px(2250), r.left + px(4950), r.top + px(2925)};
     const bool black = wintest::waitFor([&] { return anyDarkPixel(name); }, 10000);
     if (!IsWindowVisible(splash)) continue;  // handed over already: too late to click "x"
     EXPECT_TRUE(black) << "the product name never turned black";
 
     // "x": 7440, 120 twips, 255 square.
-    leftClickAt(r.left + 504, r.top + 16);
+    leftClickAt(r.left + px(7560), r.top + px(240));
     const bool ended = wintest::waitFor([&] { return !program.running(); }, 5000);
     if (!ended && !IsWindowVisible(splash)) continue;  // the hand-over won the race
     EXPECT_TRUE(ended) << "a click on x must end the program at once";
@@ -198,9 +210,7 @@ class SettingsFile {
 TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
   const int screenW = GetSystemMetrics(SM_CXSCREEN);
   const int screenH = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
+  const int dpi = screenDpi();
   const int barHeight = screenH + MulDiv(600, dpi, 1440);  // the screen plus 600 twips
   struct Case {
     const char* side;
@@ -235,4 +245,112 @@ TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
     EXPECT_NE(GetWindowLongW(bar, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     EXPECT_TRUE(program.running());
   }
+}
+
+namespace {
+
+HWND findBar(const Program& program) {
+  const int barHeight = GetSystemMetrics(SM_CYSCREEN) + px(600);
+  for (HWND w : program.windows()) {
+    RECT r;
+    GetWindowRect(w, &r);
+    if (r.bottom - r.top == barHeight) return w;
+  }
+  return nullptr;
+}
+
+BYTE alphaOf(HWND w) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(w, nullptr, &alpha, &flags)) return 0;
+  return alpha;
+}
+
+// The clock panel: a visible window of the program 740 twips above the screen's bottom edge.
+HWND findPanel(const Program& program) {
+  const int bottom = GetSystemMetrics(SM_CYSCREEN) - px(740);
+  for (HWND w : program.windows()) {
+    RECT r;
+    GetWindowRect(w, &r);
+    if (std::abs(r.bottom - bottom) <= 1 && r.bottom - r.top < px(3000)) return w;
+  }
+  return nullptr;
+}
+
+bool hasTextPixels(const RECT& area) {
+  HDC dc = GetDC(nullptr);
+  bool found = false;
+  for (LONG y = area.top; y < area.bottom && !found; y += 2) {
+    for (LONG x = area.left; x < area.right && !found; x += 2) {
+      const COLORREF c = GetPixel(dc, x, y);
+      found = c != CLR_INVALID && GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
+    }
+  }
+  ReleaseDC(nullptr, dc);
+  return found;
+}
+
+void closeExplorerWindows() {
+  while (HWND w = FindWindowW(L"ExplorerWClass", nullptr)) {
+    SendMessageTimeoutW(w, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    if (FindWindowW(L"ExplorerWClass", nullptr) == w) break;
+  }
+}
+
+}  // namespace
+
+TEST(EndToEnd, TheCornerOpensTheBarWithItsClockPanelAndATileOpensItsFolder) {
+  const int screenW = GetSystemMetrics(SM_CXSCREEN);
+  const int screenH = GetSystemMetrics(SM_CYSCREEN);
+  closeExplorerWindows();
+  SetCursorPos(screenW / 2, screenH / 2);
+  Program program;
+  ASSERT_TRUE(program.started());
+  HWND bar = nullptr;
+  ASSERT_TRUE(wintest::waitFor([&] { return (bar = findBar(program)) != nullptr; }, 20000));
+
+  SetCursorPos(screenW - 1, 0);  // the top corner pixel of the bar's side
+  RECT r{};
+  const bool opened = wintest::waitFor(
+      [&] {
+        GetWindowRect(bar, &r);
+        return IsWindowVisible(bar) && r.right - r.left == px(1590) && alphaOf(bar) == 255;
+      },
+      5000);
+  ASSERT_TRUE(opened) << "a 1590-twip, fully opaque bar";
+  EXPECT_EQ(r.right, screenW) << "at the right edge";
+
+  HWND panel = nullptr;
+  ASSERT_TRUE(wintest::waitFor([&] { return (panel = findPanel(program)) != nullptr; }, 5000))
+      << "the clock panel in the opposite bottom corner";
+  RECT p;
+  GetWindowRect(panel, &p);
+  EXPECT_EQ(p.left, px(740));
+  EXPECT_NE(GetWindowLongW(panel, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  // The time: light text at 660 twips from the panel's left edge.
+  const RECT time{p.left + px(660), p.top + px(300), p.left + px(3500), p.bottom - px(300)};
+  EXPECT_TRUE(wintest::waitFor([&] { return hasTextPixels(time); }, 5000)) << "the time shows";
+
+  // Tile 0 ("C:\") sits 4440 twips below the window's top at 1080 pixels; aim by the real column.
+  const int columnHeight = 7500;
+  const int columnTop = -15 + MulDiv(screenH, 1440, screenDpi()) / 2 - columnHeight / 2 + 90;
+  leftClickAt(r.left + px(795), px(columnTop + 800));
+  EXPECT_TRUE(wintest::waitFor([] { return FindWindowW(L"ExplorerWClass", nullptr) != nullptr; },
+                               15000))
+      << "the shell opens the tile's folder";
+  closeExplorerWindows();
+
+  // Leaving the bar hides it within 200 ms (the best of three tries on a busy machine).
+  ULONGLONG best = ~0ULL;
+  for (int attempt = 0; attempt < 3 && best > 200; ++attempt) {
+    SetCursorPos(screenW - 1, 0);
+    ASSERT_TRUE(wintest::waitFor([&] { return IsWindowVisible(bar) && alphaOf(bar) == 255; }, 5000));
+    const ULONGLONG start = GetTickCount64();
+    SetCursorPos(screenW / 2, screenH / 2);
+    ASSERT_TRUE(wintest::waitFor([&] { return !IsWindowVisible(bar); }, 5000));
+    best = std::min(best, GetTickCount64() - start);
+  }
+  EXPECT_LE(best, 200U) << "ms from leaving the bar to its hiding";
+  EXPECT_TRUE(wintest::waitFor([&] { return findPanel(program) == nullptr; }, 5000))
+      << "the clock panel is gone once the bar has collapsed";
 }
