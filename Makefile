@@ -7,7 +7,7 @@ WIN := build/win
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps native exe win test native-test win-test fuzz run clean
+.PHONY: all deps native exe win test native-test win-test fuzz bench run clean
 
 all: exe
 
@@ -41,6 +41,11 @@ fuzz: deps
 		tail -n 6 $(FUZZ)/fuzz.log; exit $$status
 
 test: native-test fuzz win-test
+
+# The idle cost and the memory of the bar under Wine; it reports, it does not fail the tests.
+bench: win
+	@cmake --build $(WIN) -j$(JOBS) --target idle_baseline
+	@scripts/bench.sh
 
 run: exe
 	@scripts/run.sh

@@ -52,6 +52,7 @@ Runtime::Scope::~Scope() {
     peers.clear();
     dead.clear();
     --rt_.depth_;
+    rt_.timers_.settle();
   }
 }
 

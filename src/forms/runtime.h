@@ -25,6 +25,9 @@ class TimerService {
   // Starts counting the timer's interval from now; a running timer starts over.
   virtual void start(Timer& timer) = 0;
   virtual void stop(Timer& timer) = 0;
+  // Called when no handler runs any more: a service may apply what the handlers asked for at
+  // once, so that a timer started and stopped within one event costs nothing.
+  virtual void settle() {}
 };
 
 class TextMetrics {

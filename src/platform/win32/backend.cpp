@@ -807,6 +807,13 @@ Backend::~Backend() {
 }
 
 void Backend::start(forms::Timer& timer) {
+  // Inside a handler the system timer is set when the handler is done: the clock panel is
+  // built and closed within one pointer poll while the bar is collapsed, and its timer then
+  // never reaches the system.
+  if (runtime_ != nullptr && runtime_->depth() > 0) {
+    pending_[&timer] = true;
+    return;
+  }
   auto it = timerIds_.find(&timer);
   UINT_PTR id = 0;
   if (it != timerIds_.end()) {
@@ -819,7 +826,14 @@ void Backend::start(forms::Timer& timer) {
   SetTimer(timerWindow_, id, static_cast<UINT>(timer.interval()), nullptr);
 }
 
+void Backend::settle() {
+  auto pending = std::move(pending_);
+  pending_.clear();
+  for (auto& [timer, wanted] : pending) start(*timer);
+}
+
 void Backend::stop(forms::Timer& timer) {
+  pending_.erase(&timer);
   auto it = timerIds_.find(&timer);
   if (it == timerIds_.end()) return;
   KillTimer(timerWindow_, it->second);

@@ -10,6 +10,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "forms/runtime.h"
 #include "platform/win32/gdi.h"
@@ -31,6 +32,7 @@ class Backend final : public forms::TimerService,
 
   void start(forms::Timer& timer) override;
   void stop(forms::Timer& timer) override;
+  void settle() override;
   forms::Size measure(const forms::Font& font, std::u32string_view text) override;
   std::unique_ptr<forms::FormPeer> createPeer(forms::Form& form) override;
 
@@ -56,6 +58,7 @@ class Backend final : public forms::TimerService,
   HWND timerWindow_ = nullptr;
   std::unordered_map<UINT_PTR, forms::Timer*> timers_;
   std::unordered_map<forms::Timer*, UINT_PTR> timerIds_;
+  std::unordered_map<forms::Timer*, bool> pending_;  // started while a handler ran, not yet set
   UINT_PTR nextTimerId_ = 1;
   std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
   MemoryDc measureDc_;

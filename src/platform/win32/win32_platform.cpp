@@ -30,12 +30,48 @@ class Clipboard {
   bool open_;
 };
 
+LRESULT CALLBACK watcherProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DISPLAYCHANGE || msg == WM_DPICHANGED || msg == WM_SETTINGCHANGE) {
+    if (auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) {
+      self->readScreen();
+    }
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
 }  // namespace
 
 int screenDpi() {
   WindowDc dc(nullptr);
   const int dpi = GetDeviceCaps(dc.get(), LOGPIXELSX);
   return dpi > 0 ? dpi : 96;
+}
+
+Win32Platform::Win32Platform() {
+  readScreen();
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = watcherProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TervaloDisplayWatcher";
+  RegisterClassExW(&wc);
+  HWND w = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                           nullptr, wc.hInstance, nullptr);
+  SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  watcher_ = w;
+}
+
+Win32Platform::~Win32Platform() {
+  if (watcher_ != nullptr) {
+    SetWindowLongPtrW(static_cast<HWND>(watcher_), GWLP_USERDATA, 0);
+    DestroyWindow(static_cast<HWND>(watcher_));
+  }
+}
+
+void Win32Platform::readScreen() {
+  dpi_ = screenDpi();
+  widthPx_ = GetSystemMetrics(SM_CXSCREEN);
+  heightPx_ = GetSystemMetrics(SM_CYSCREEN);
 }
 
 platform::PointerPos Win32Platform::pointer() {
@@ -47,15 +83,15 @@ platform::PointerPos Win32Platform::pointer() {
 bool Win32Platform::leftButtonPressed() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
 
 int Win32Platform::screenWidthTwips() {
-  return MulDiv(GetSystemMetrics(SM_CXSCREEN), kTwipsPerInch, screenDpi());
+  return MulDiv(widthPx_, kTwipsPerInch, dpi_);
 }
 
 int Win32Platform::screenHeightTwips() {
-  return MulDiv(GetSystemMetrics(SM_CYSCREEN), kTwipsPerInch, screenDpi());
+  return MulDiv(heightPx_, kTwipsPerInch, dpi_);
 }
 
 double Win32Platform::twipsPerPixel() {
-  return static_cast<double>(kTwipsPerInch) / screenDpi();
+  return static_cast<double>(kTwipsPerInch) / dpi_;
 }
 
 void Win32Platform::makeTopmost(platform::WindowHandle window) {
@@ -105,9 +141,15 @@ std::optional<std::string> Win32Platform::localeInfo(int item) {
 }
 
 platform::PowerStatus Win32Platform::powerStatus() {
+  constexpr unsigned long long kFreshForMs = 500;
+  const unsigned long long now = GetTickCount64();
+  if (powerRead_ != 0 && now - powerRead_ < kFreshForMs) return power_;
   SYSTEM_POWER_STATUS s{};
-  if (GetSystemPowerStatus(&s) == FALSE) return {};
-  return {s.BatteryLifePercent, s.ACLineStatus};
+  power_ = GetSystemPowerStatus(&s) != FALSE
+               ? platform::PowerStatus{s.BatteryLifePercent, s.ACLineStatus}
+               : platform::PowerStatus{};
+  powerRead_ = now;
+  return power_;
 }
 
 bool Win32Platform::fontInstalled(const std::string& family) {

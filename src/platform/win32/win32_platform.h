@@ -7,6 +7,11 @@ namespace win32 {
 
 class Win32Platform final : public platform::Platform {
  public:
+  Win32Platform();
+  ~Win32Platform() override;
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
   platform::PointerPos pointer() override;
   bool leftButtonPressed() override;
   int screenWidthTwips() override;
@@ -34,6 +39,21 @@ class Win32Platform final : public platform::Platform {
   std::string toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override;
+
+  // Reads the screen's size and DPI again (the display changed).
+  void readScreen();
+
+ private:
+  // The screen's size and DPI, read once and again when the display changes: the pointer poll
+  // asks for them every 10 ms, and asking the system is not cheap.
+  int dpi_ = 96;
+  int widthPx_ = 0;
+  int heightPx_ = 0;
+  void* watcher_ = nullptr;  // a hidden top-level window that hears of display changes
+  // The clock panel asks for the power status on every refresh; the system reads it from
+  // files, so one answer serves for half a second.
+  platform::PowerStatus power_{};
+  unsigned long long powerRead_ = 0;
 };
 
 // Dots per inch of the screen (96 at 100 % scaling).

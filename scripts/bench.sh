@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The cost of the idle bar under Wine against a bare 10-ms-timer program, measured in the same
+# run, each in its own prefix with its own wineserver counted in; then the resident memory of
+# the bar after 200 open-close cycles driven by the pointer against after the first.
+# The last two lines: "idle CPU ratio: R" and "memory growth: N KiB".
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+if [ -z "${DISPLAY:-}" ] || [ "${1:-}" != "--inside" ]; then
+  exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" --inside
+fi
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+seconds="${IDLE_SECONDS:-20}"
+cycles="${CYCLES:-200}"
+bar_prefix="$("$root/scripts/wine-prefix.sh" bench-bar)"
+base_prefix="$("$root/scripts/wine-prefix.sh" bench-base)"
+
+# CPU ticks of every process of a prefix, its wineserver included.
+prefix_ticks() {
+  local prefix="$1" total=0 pid
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
+      local stat
+      stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
+      stat="${stat##*) }"
+      set -- $stat
+      total=$((total + ${12} + ${13}))
+    fi
+  done
+  echo "$total"
+}
+
+program_pid() {
+  local prefix="$1" name="$2" pid
+  for pid in $(pgrep -f "$name" || true); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
+      echo "$pid"
+      return
+    fi
+  done
+}
+
+rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
+
+cleanup() {
+  WINEPREFIX="$bar_prefix" wineserver -k 2>/dev/null || true
+  WINEPREFIX="$base_prefix" wineserver -k 2>/dev/null || true
+}
+trap cleanup EXIT
+
+xdotool mousemove 960 540
+WINEPREFIX="$bar_prefix" wine "$root/build/win/Tervalo.exe" >/dev/null 2>&1 &
+WINEPREFIX="$base_prefix" wine "$root/build/win/idle_baseline.exe" >/dev/null 2>&1 &
+sleep 6  # start-up, the splash and its hand-over
+bar_pid="$(program_pid "$bar_prefix" Tervalo.exe)"
+[ -n "$bar_pid" ] || { echo "Tervalo.exe did not start"; exit 1; }
+
+bar0=$(prefix_ticks "$bar_prefix")
+base0=$(prefix_ticks "$base_prefix")
+sleep "$seconds"
+bar1=$(prefix_ticks "$bar_prefix")
+base1=$(prefix_ticks "$base_prefix")
+hz=$(getconf CLK_TCK)
+bar_cpu=$((bar1 - bar0))
+base_cpu=$((base1 - base0))
+echo "idle bar: $bar_cpu ticks, bare timer program: $base_cpu ticks in ${seconds} s (${hz} ticks/s)"
+
+open_close() {
+  xdotool mousemove 1919 0
+  sleep 0.75
+  xdotool mousemove 960 540
+  sleep 0.3
+}
+open_close
+first=$(rss_kib "$bar_pid")
+for _ in $(seq 2 "$cycles"); do open_close; done
+last=$(rss_kib "$bar_pid")
+echo "resident memory: $first KiB after the first cycle, $last KiB after $cycles"
+awk -v a="$bar_cpu" -v b="$base_cpu" 'BEGIN { printf "idle CPU ratio: %.2f\n", (b > 0 ? a / b : 0) }'
+echo "memory growth: $((last - first)) KiB"
