@@ -18,7 +18,7 @@ base_prefix="$("$root/scripts/wine-prefix.sh" bench-base)"
 prefix_ticks() {
   local prefix="$1" total=0 pid
   for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
       local stat
       stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
       stat="${stat##*) }"
@@ -32,7 +32,7 @@ prefix_ticks() {
 program_pid() {
   local prefix="$1" name="$2" pid
   for pid in $(pgrep -f "$name" || true); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
       echo "$pid"
       return
     fi

@@ -65,6 +65,9 @@ frmDate::frmDate(App& app)
       tmrDate(*this, 10, forms::Running, "tmrDate"),
       app_(app) {
   setBackColour(rgb(64, 64, 64));
+  // Clicked, it takes the keyboard, and Enter opens the highlighted tile. It never takes it by
+  // appearing: keys typed into the user's window while the bar opens stay there.
+  setActivation(Activation::OnClick);
   const forms::Colour buttonFace = rgb(240, 240, 240);
   for (forms::Label* l : {&Label1, &Label2, &Label3}) {
     l->setBackStyle(forms::BackStyle::Transparent);

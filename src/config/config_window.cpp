@@ -24,6 +24,7 @@ frmConfig::frmConfig(App& app)
       tmrMouse(*this, 10, forms::Running, "tmrMouse"),
       app_(app) {
   setBackColour(forms::rgb(27, 88, 184));
+  setActivation(Activation::OnShow);
   lblTitle.setFont({"Segoe UI", 20.25, 400, 0});
   lblTitle.setForeColour(forms::rgb(255, 255, 255));
   lblTitle.setBackStyle(forms::BackStyle::Transparent);

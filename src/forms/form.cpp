@@ -41,10 +41,8 @@ void Form::unload() {
     visible_ = false;
     focus_ = nullptr;
     capture_ = nullptr;
-    if (peer_) {
-      peer_->changed(*this, Change::Visibility);  // gone from the screen at once
-      runtime_.retire(std::move(peer_));
-    }
+    // The native window goes when the running event is done, microseconds from now.
+    if (peer_) runtime_.retire(std::move(peer_));
     if (onUnloaded) onUnloaded(*this);  // may hand this form to Runtime::dispose
   });
 }

@@ -42,6 +42,12 @@ class Form : public Container {
   std::function<void(Form&)> onUnloaded;  // for the owner: drop and dispose the form
 
   [[nodiscard]] Control* focusedControl() const { return focus_; }
+  // When the form takes the keyboard from the user's window: never (the bar: a click on a tile
+  // must not take it), when clicked (the clock panel, for Enter), or as soon as it appears (the
+  // configuration window, opened to be typed in).
+  enum class Activation { Never, OnClick, OnShow };
+  [[nodiscard]] Activation activation() const { return activation_; }
+  void setActivation(Activation a) { activation_ = a; }
   [[nodiscard]] int changeCount() const { return changes_; }
 
   // Pointer events from the native window of container c at p (twips relative to c). They go to
@@ -73,6 +79,7 @@ class Form : public Container {
   int captureButton_ = 0;
   bool unloaded_ = false;
   bool everShown_ = false;
+  Activation activation_ = Activation::Never;
   int changes_ = 0;
 };
 

@@ -140,6 +140,7 @@ class FormWindow final : public forms::FormPeer {
   void scroll(HWND child, int code);
   [[nodiscard]] RECT pxRect(const forms::Rect& r) const;
   [[nodiscard]] HWND hwndOf(const forms::Control& c) const;
+  [[nodiscard]] HWND firstTabStop(const forms::Container& c) const;
   HBRUSH brushFor(const forms::Control& c);
   forms::Point twipsAt(LPARAM lp) const;
 
@@ -158,7 +159,12 @@ class FormWindow final : public forms::FormPeer {
 
 FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend), form_(form) {
   const forms::Rect r = form.rect();
-  top_ = CreateWindowExW(WS_EX_TOOLWINDOW, kFormClass, widen(form.caption()).c_str(),
+  // Only a form opened to be typed in may be made active by the system; the others take the
+  // keyboard when asked to (a click on the clock panel) and never on their own.
+  const DWORD exStyle = WS_EX_TOOLWINDOW | (form.activation() == forms::Form::Activation::OnShow
+                                                ? 0
+                                                : WS_EX_NOACTIVATE);
+  top_ = CreateWindowExW(exStyle, kFormClass, widen(form.caption()).c_str(),
                          WS_POPUP | WS_CLIPCHILDREN, backend_.toPx(r.left), backend_.toPx(r.top),
                          backend_.toPx(r.width), backend_.toPx(r.height), nullptr, nullptr,
                          backend_.instance(), nullptr);
@@ -190,6 +196,18 @@ RECT FormWindow::pxRect(const forms::Rect& r) const {
 HWND FormWindow::hwndOf(const forms::Control& c) const {
   auto it = hwnds_.find(&c);
   return it == hwnds_.end() ? nullptr : it->second;
+}
+
+HWND FormWindow::firstTabStop(const forms::Container& c) const {
+  for (const forms::Control* child : c.children()) {
+    if (child->windowless() || !child->visible() || !child->enabled()) continue;
+    if (child->kind() == forms::Kind::Frame) {
+      if (HWND h = firstTabStop(static_cast<const forms::Container&>(*child))) return h;
+    } else if (child->kind() != forms::Kind::ScrollBar) {
+      return hwndOf(*child);
+    }
+  }
+  return nullptr;
 }
 
 forms::Point FormWindow::twipsAt(LPARAM lp) const {
@@ -384,7 +402,10 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
         break;
       }
       case Change::Visibility:
-        ShowWindow(top_, form_.visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+        ShowWindow(top_, !form_.visible() ? SW_HIDE
+                         : form_.activation() == forms::Form::Activation::OnShow
+                             ? SW_SHOW
+                             : SW_SHOWNOACTIVATE);
         if (form_.visible()) UpdateWindow(top_);
         break;
       case Change::Text:
@@ -663,9 +684,26 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
       return 0;
     case WM_ERASEBKGND:
       return 1;  // painted whole, off screen, in WM_PAINT: no flicker
+    case WM_MOUSEACTIVATE:
+      // A click on the bar or the splash leaves the user's window active.
+      if (form_.activation() == forms::Form::Activation::Never) return MA_NOACTIVATE;
+      break;
+    case WM_SETFOCUS:
+      if (node.hwnd == top_) {
+        // The keyboard goes to the focused control, or else to the first that takes it.
+        HWND target = form_.focusedControl() != nullptr ? hwndOf(*form_.focusedControl()) : nullptr;
+        if (target == nullptr) target = firstTabStop(form_);
+        if (target != nullptr) SetFocus(target);
+        return 0;
+      }
+      break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
+      if (form_.activation() == forms::Form::Activation::OnClick &&
+          GetForegroundWindow() != top_) {
+        SetForegroundWindow(top_);
+      }
       const int button = msg == WM_LBUTTONDOWN   ? forms::kLeftButton
                          : msg == WM_RBUTTONDOWN ? forms::kRightButton
                                                  : forms::kMiddleButton;

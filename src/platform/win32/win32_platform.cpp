@@ -95,7 +95,8 @@ double Win32Platform::twipsPerPixel() {
 }
 
 void Win32Platform::makeTopmost(platform::WindowHandle window) {
-  SetWindowPos(asHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+  // Above every window that is not topmost, without taking the keyboard from the user's window.
+  SetWindowPos(asHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 bool Win32Platform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t alpha) {
