@@ -134,20 +134,6 @@ TEST(SettingsFile, NumbersAreReadTheLenientWay) {
   EXPECT_EQ(s[21], Value("old21"));
 }
 
-TEST(SettingsFile, OnlyALoneAmpersandGlyphIsDoubled) {
-  std::vector<std::string> lines = numberedLines(36);
-  lines[23] = "&";
-  lines[24] = "&&";
-  lines[25] = "a&";
-  lines[0] = "a&b";
-  core::Settings s;
-  core::assignSettingsLines(s, lines);
-  EXPECT_EQ(s[23], Value("&&"));
-  EXPECT_EQ(s[24], Value("&&"));
-  EXPECT_EQ(s[25], Value("a&"));
-  EXPECT_EQ(s[0], Value("a&b"));
-}
-
 TEST(SettingsFile, AFailedSaveTellsTheUserAndLeavesTheOldFile) {
   struct Case {
     const char* language;

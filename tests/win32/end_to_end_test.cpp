@@ -191,18 +191,6 @@ TEST(EndToEnd, TheSplashShowsCentredTheNameTurnsBlackAndXEndsTheProgram) {
   EXPECT_TRUE(checked) << "the splash never stayed long enough to be checked";
 }
 
-TEST(EndToEnd, TheSplashHandsOverAndTheProgramKeepsRunning) {
-  Program program;
-  ASSERT_TRUE(program.started());
-  HWND splash = nullptr;
-  ASSERT_TRUE(wintest::waitFor(
-      [&] { return (splash = program.windowOfSize(kSplashWidthPx, kSplashHeightPx)) != nullptr; },
-      20000));
-  EXPECT_TRUE(wintest::waitFor([&] { return !IsWindow(splash); }, 10000))
-      << "the splash unloads itself after the hand-over";
-  EXPECT_TRUE(program.running()) << "the side bar keeps the program running";
-}
-
 namespace {
 
 constexpr wchar_t kSettingsPath[] = L"C:\\Program Files\\Tervalo3.txt";
