@@ -1,5 +1,6 @@
 // The program's entry: wires the Win32 backend and platform to the windows and runs the loop.
 #include <windows.h>
+// (uses what windows.h declares)
 #include <commctrl.h>
 
 #include "core/app.h"

@@ -20,18 +20,18 @@ constexpr int kDesignHeight = 11520;
 constexpr int kTileHeight = 1500;
 constexpr int kTileWidth = 1590;
 constexpr int kCollapsedWidth = 1;
-constexpr int kSmallScreen = 10500;        // below it at load: at most five tiles
-constexpr int kVerySmallScreen = 9255;     // below it when applying: at most five tiles
+constexpr int kSmallScreen = 10500;     // below it at load: at most five tiles
+constexpr int kVerySmallScreen = 9255;  // below it when applying: at most five tiles
 constexpr int kBarTopOffset = 90;
 constexpr int kWindowTopShift = 360;
 constexpr int kWindowExtraHeight = 600;
-constexpr forms::Colour kDarkBar = rgb(17, 17, 17);  // 1118481
+constexpr forms::Colour kDarkBar = rgb(17, 17, 17);            // 1118481
 constexpr forms::Colour kDefaultBarColour = rgb(27, 88, 184);  // 12081179
 constexpr forms::Colour kWhite = rgb(255, 255, 255);
 constexpr forms::Colour kNameColour = rgb(240, 240, 240);
 constexpr char kDefaultGlyph[] = "\xC3\x8C";  // "Ì"
-const char* const kDesignNames[] = {"Equipo",   "Personal",        "Documentos", "Im\xC3\xA1genes",
-                                    "M\xC3\xBAsica", "Videos", "Descargas"};
+const char* const kDesignNames[] = {"Equipo",        "Personal", "Documentos", "Im\xC3\xA1genes",
+                                    "M\xC3\xBAsica", "Videos",   "Descargas"};
 const char* const kGlyphFonts[] = {"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
 
 forms::Font symbolFont() { return {"Webdings", 45, 400, forms::kSymbolCharset}; }
@@ -52,14 +52,16 @@ frmSide::frmSide(App& app)
         return forms::Frame(frmeBar, "frmeIcon", {0, kTileHeight * i, 1695, kTileHeight}, false, i);
       })),
       lblRe(forms::makeArray<forms::Label, 7>([this](int i) {
-        return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "lblRe", {0, 0, kTileWidth, 120}, i);
+        return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "lblRe", {0, 0, kTileWidth, 120},
+                            i);
       })),
       lblButton(forms::makeArray<forms::Label, 7>([this](int i) {
         return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "lblButton",
                             {0, 120, kTileWidth, 1380}, i);
       })),
       Labels(forms::makeArray<forms::Label, 7>([this](int i) {
-        return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "Labels", {0, 1020, kTileWidth, 375}, i);
+        return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "Labels",
+                            {0, 1020, kTileWidth, 375}, i);
       })),
       Frame1(*this, "Frame1", {1920, 120, 1815, 1575}, true),
       Usuario(Frame1, "Usuario", {120, 840, 495, 255}),
@@ -191,7 +193,8 @@ void frmSide::layDefaultTiles() {
   s[core::TileName0 + 3] = en ? "Pictures" : "Im\xC3\xA1genes";
   s[core::TileName0 + 4] = en ? "Music" : "M\xC3\xBAsica";
   s[core::TileName0 + 5] = modern ? "Videos" : (en ? "Favorites" : "Favoritos");
-  s[core::TileName0 + 6] = modern ? (en ? "Downloads" : "Descargas") : (en ? "Desktop" : "Escritorio");
+  s[core::TileName0 + 6] =
+      modern ? (en ? "Downloads" : "Descargas") : (en ? "Desktop" : "Escritorio");
 
   s[core::TilePath0 + 0] = "C:\\";
   s[core::TilePath0 + 1] = home;

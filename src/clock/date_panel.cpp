@@ -14,9 +14,9 @@ using forms::rgb;
 
 constexpr int kDesignWidth = 7590;
 constexpr int kDesignHeight = 2070;
-constexpr int kEdgeGap = 740;          // from the screen's bottom and side edges
-constexpr int kRightPadding = 580;     // after the date label
-constexpr int kLabelGap = 360;         // between the time and the other labels
+constexpr int kEdgeGap = 740;       // from the screen's bottom and side edges
+constexpr int kRightPadding = 580;  // after the date label
+constexpr int kLabelGap = 360;      // between the time and the other labels
 constexpr int kTimeLeftNoGauge = 660;
 constexpr int kTimeLeftWithGauge = 1320;
 constexpr forms::Colour kTextColour = rgb(240, 240, 240);  // 15790320
@@ -43,7 +43,9 @@ const std::string& piece(const std::vector<std::string>& pieces, std::size_t i) 
 }
 
 // A number written without leading zeros.
-std::string plainNumber(const std::string& text) { return core::Value(core::lenientNumber(text)).text(); }
+std::string plainNumber(const std::string& text) {
+  return core::Value(core::lenientNumber(text)).text();
+}
 
 forms::Font uiFont(const char* name, double points, int weight = 400) {
   return {name, points, weight, 0};

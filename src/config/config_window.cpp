@@ -66,7 +66,8 @@ void frmConfig::tmrMouse_Timer() {
   const double tpp = platform.twipsPerPixel();
   const long openWidthPx = std::lround(kOpenWidth / tpp);
   const double side = app_.settings()[core::BarSide].number();
-  const bool outside = side == 0 ? std::lround(platform.screenWidthTwips() / tpp) - openWidthPx > p.x
-                                 : (side >= 1 && p.x >= openWidthPx - 1);
+  const bool outside = side == 0
+                           ? std::lround(platform.screenWidthTwips() / tpp) - openWidthPx > p.x
+                           : (side >= 1 && p.x >= openWidthPx - 1);
   if (outside) unload();
 }

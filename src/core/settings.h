@@ -15,9 +15,9 @@ namespace core {
 class Value {
  public:
   Value() = default;
-  Value(std::string text) : v_(std::move(text)) {}  // NOLINT(google-explicit-constructor)
-  Value(const char* text) : v_(std::string(text)) {}  // NOLINT(google-explicit-constructor)
-  Value(double number) : v_(number) {}                // NOLINT(google-explicit-constructor)
+  Value(std::string text) : v_(std::move(text)) {}        // NOLINT(google-explicit-constructor)
+  Value(const char* text) : v_(std::string(text)) {}      // NOLINT(google-explicit-constructor)
+  Value(double number) : v_(number) {}                    // NOLINT(google-explicit-constructor)
   Value(int number) : v_(static_cast<double>(number)) {}  // NOLINT(google-explicit-constructor)
 
   [[nodiscard]] bool isEmpty() const { return std::holds_alternative<std::monostate>(v_); }

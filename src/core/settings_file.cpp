@@ -17,7 +17,8 @@ constexpr double kDefaultGlassAlpha = 240;
 // Rounds to the nearest 32-bit integer, halves to even; a number out of range cannot be held.
 double roundToInt32(double v) {
   const double r = std::nearbyint(v);
-  if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) {
+  if (r < std::numeric_limits<std::int32_t>::min() ||
+      r > std::numeric_limits<std::int32_t>::max()) {
     throw std::out_of_range("32-bit integer");
   }
   return r;
@@ -102,9 +103,9 @@ void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
                         const GlobalState& state, const std::string& folder) {
   std::string target = folder;
   if (!target.empty() && target.back() == '\\') target.pop_back();
-  const bool ok = !target.empty() &&
-                  platform.writeFileReplacing(target + "\\" + kSettingsFileName,
-                                              platform.toAnsi(settingsText(settings)));
+  const bool ok =
+      !target.empty() && platform.writeFileReplacing(target + "\\" + kSettingsFileName,
+                                                     platform.toAnsi(settingsText(settings)));
   if (!ok) {
     platform.messageBox(texts::kExportFailed.in(state), kProgramTitle,
                         platform::MessageIcon::Critical);

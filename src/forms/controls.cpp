@@ -91,7 +91,8 @@ void TextBox::syncSelection(int start, int length) {
 void TextBox::replaceSelection(const std::u32string& with) {
   std::u32string chars = decodeUtf8(caption());
   const auto start = static_cast<std::size_t>(std::min<int>(selStart_, int(chars.size())));
-  const auto len = std::min<std::size_t>(static_cast<std::size_t>(selLength_), chars.size() - start);
+  const auto len =
+      std::min<std::size_t>(static_cast<std::size_t>(selLength_), chars.size() - start);
   chars.replace(start, len, with);
   const std::string text = encodeUtf8(chars);
   const int caret = static_cast<int>(start + with.size());
@@ -210,8 +211,8 @@ void CheckBox::setValue(int value) {
   fire(onClick);
 }
 
-ScrollBar::ScrollBar(Container& parent, std::string name, Rect rect, int min, int max,
-                     int value, int index)
+ScrollBar::ScrollBar(Container& parent, std::string name, Rect rect, int min, int max, int value,
+                     int index)
     : Control(&parent, Kind::ScrollBar, std::move(name), rect, index),
       min_(min),
       max_(max),

@@ -77,8 +77,7 @@ class Platform {
   // Clipboard and messages.
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& text) = 0;
-  virtual void messageBox(const std::string& text, const std::string& title,
-                          MessageIcon icon) = 0;
+  virtual void messageBox(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 
   // Files: whole files, as bytes.
   virtual std::optional<std::string> readFile(const std::string& path) = 0;

@@ -12,13 +12,9 @@ bool FakePlatform::leftButtonPressed() {
   return was;
 }
 
-int FakePlatform::screenWidthTwips() {
-  return static_cast<int>(screenWidthPx * twipsPerPx);
-}
+int FakePlatform::screenWidthTwips() { return static_cast<int>(screenWidthPx * twipsPerPx); }
 
-int FakePlatform::screenHeightTwips() {
-  return static_cast<int>(screenHeightPx * twipsPerPx);
-}
+int FakePlatform::screenHeightTwips() { return static_cast<int>(screenHeightPx * twipsPerPx); }
 
 bool FakePlatform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t a) {
   if (refuseAlpha) return false;

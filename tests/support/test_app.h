@@ -17,7 +17,8 @@ class FakeMetrics final : public forms::TextMetrics {
  public:
   forms::Size measure(const forms::Font& font, std::u32string_view text) override {
     const auto perChar = static_cast<int>(std::lround(font.points * 10));
-    return {perChar * static_cast<int>(text.size()), static_cast<int>(std::lround(font.points * 25))};
+    return {perChar * static_cast<int>(text.size()),
+            static_cast<int>(std::lround(font.points * 25))};
   }
 };
 
@@ -40,7 +41,9 @@ struct TestApp : TestRuntime {
     return app.side();
   }
   frmSide& side() { return app.side(); }
-  void putFile(const std::string& bytes) { platform.files["C:\\Program Files\\Tervalo3.txt"] = bytes; }
+  void putFile(const std::string& bytes) {
+    platform.files["C:\\Program Files\\Tervalo3.txt"] = bytes;
+  }
 };
 
 // A file of these lines, each ended by `end`.

@@ -24,10 +24,10 @@ TEST(BatteryGauge, ThePictureTableAtItsEdges) {
     int mains;
     int picture;
   };
-  for (const Case c : {Case{100, 1, 1}, Case{99, 1, 0}, Case{0, 1, 0}, Case{100, 0, 2},
-                       Case{91, 0, 2}, Case{90, 0, 3}, Case{81, 0, 3}, Case{80, 0, 4},
-                       Case{56, 0, 6}, Case{21, 0, 9}, Case{20, 0, 10}, Case{11, 0, 10},
-                       Case{10, 0, 11}, Case{1, 0, 11}, Case{0, 0, 12}}) {
+  for (const Case c :
+       {Case{100, 1, 1}, Case{99, 1, 0}, Case{0, 1, 0}, Case{100, 0, 2}, Case{91, 0, 2},
+        Case{90, 0, 3}, Case{81, 0, 3}, Case{80, 0, 4}, Case{56, 0, 6}, Case{21, 0, 9},
+        Case{20, 0, 10}, Case{11, 0, 10}, Case{10, 0, 11}, Case{1, 0, 11}, Case{0, 0, 12}}) {
     TestApp t;
     t.platform.power = {c.charge, c.mains};
     t.startBar();

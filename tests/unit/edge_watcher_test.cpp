@@ -38,8 +38,8 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
     const char* side;
     platform::PointerPos corner;
   };
-  for (const Case c : {Case{"0", {1919, 0}}, Case{"0", {1919, 1079}}, Case{"1", {0, 0}},
-                       Case{"1", {0, 1079}}}) {
+  for (const Case c :
+       {Case{"0", {1919, 0}}, Case{"0", {1919, 1079}}, Case{"1", {0, 0}}, Case{"1", {0, 1079}}}) {
     SCOPED_TRACE(std::string("side ") + c.side + " at " + std::to_string(c.corner.x) + "," +
                  std::to_string(c.corner.y));
     TestApp t;
@@ -61,9 +61,14 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
 }
 
 TEST(EdgeWatcher, OnePixelOffTheCornerNeverOpensAndLeavingEarlyStartsOver) {
-  for (const auto& [side, pos] : std::vector<std::pair<const char*, platform::PointerPos>>{
-           {"0", {1918, 0}}, {"0", {1919, 1}}, {"0", {1919, 1078}}, {"0", {0, 0}},
-           {"1", {1, 0}}, {"1", {0, 1}}, {"1", {1919, 0}}}) {
+  for (const auto& [side, pos] :
+       std::vector<std::pair<const char*, platform::PointerPos>>{{"0", {1918, 0}},
+                                                                 {"0", {1919, 1}},
+                                                                 {"0", {1919, 1078}},
+                                                                 {"0", {0, 0}},
+                                                                 {"1", {1, 0}},
+                                                                 {"1", {0, 1}},
+                                                                 {"1", {1919, 0}}}) {
     TestApp t;
     frmSide& bar = settled(t, side);
     t.platform.pointerPos = pos;
@@ -167,9 +172,9 @@ TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCl
 
 TEST(EdgeWatcher, CornersAndCloseLineFollowTheRealPixelSize) {
   struct Case {
-    double tpp;           // 15, 12, 10: 96, 120, 144 DPI
-    int rightOpenFirst;   // the first column left of the close line's keep-open side
-    int leftClose;        // the first column that closes a left bar
+    double tpp;          // 15, 12, 10: 96, 120, 144 DPI
+    int rightOpenFirst;  // the first column left of the close line's keep-open side
+    int leftClose;       // the first column that closes a left bar
   };
   for (const Case c : {Case{15, 1814, 100}, Case{12, 1788, 125}, Case{10, 1761, 150}}) {
     SCOPED_TRACE(c.tpp);

@@ -269,12 +269,14 @@ TEST(TextBoxes, TypingFollowsTheEditBoxRules) {
   int changes = 0;
   box.onChange = [&] { ++changes; };
   box.onKeyPress = [](int& key) {
-    if (key == 'z') key = 0;         // swallowed
-    if (key == 'q') key = 'Q';       // replaced
+    if (key == 'z') key = 0;    // swallowed
+    if (key == 'q') key = 'Q';  // replaced
   };
   box.setMaxLength(4);
   for (int c : {int('a'), int('z'), int('q'), 0xE1, int('b'), int('c')}) box.typeChar(c);
-  EXPECT_EQ(box.text(), "aQ\xC3\xA1" "b");  // "aQáb": the fifth character is refused
+  EXPECT_EQ(box.text(),
+            "aQ\xC3\xA1"
+            "b");  // "aQáb": the fifth character is refused
   EXPECT_EQ(changes, 4);
   EXPECT_EQ(box.selStart(), 4);
 

@@ -63,10 +63,10 @@ TEST(SettingsFile, ShortFilesFollowTheirRules) {
     int lines;
     LoadOutcome outcome;
   };
-  for (const Case c : {Case{20, LoadOutcome::Partial}, Case{30, LoadOutcome::Partial},
-                       Case{31, LoadOutcome::Short}, Case{33, LoadOutcome::Short},
-                       Case{35, LoadOutcome::Short}, Case{36, LoadOutcome::Full},
-                       Case{40, LoadOutcome::Full}}) {
+  for (const Case c :
+       {Case{20, LoadOutcome::Partial}, Case{30, LoadOutcome::Partial},
+        Case{31, LoadOutcome::Short}, Case{33, LoadOutcome::Short}, Case{35, LoadOutcome::Short},
+        Case{36, LoadOutcome::Full}, Case{40, LoadOutcome::Full}}) {
     SCOPED_TRACE(std::to_string(c.lines) + " lines");
     std::vector<std::string> lines = numberedLines(std::max(c.lines, 24));
     lines[23] = "&";  // present in every case but the 20-line file
@@ -110,9 +110,9 @@ TEST(SettingsFile, LinesEndAtCrOrCrLfButNotAtALoneLf) {
 
 TEST(SettingsFile, NumbersAreReadTheLenientWay) {
   const std::pair<const char*, double> cases[] = {
-      {" 2 4 0", 240}, {"12abc", 12}, {"abc", 0},   {"", 0},       {"-3", -3},
-      {"1e2", 100},    {"2.5", 2.5},  {"\t7", 7},   {".5", 0.5},   {"1.5e", 1.5},
-      {"+4", 4},       {"- 6", -6},   {"3,5", 3},   {"1e400", 0},  {"e5", 0},
+      {" 2 4 0", 240}, {"12abc", 12}, {"abc", 0}, {"", 0},      {"-3", -3},
+      {"1e2", 100},    {"2.5", 2.5},  {"\t7", 7}, {".5", 0.5},  {"1.5e", 1.5},
+      {"+4", 4},       {"- 6", -6},   {"3,5", 3}, {"1e400", 0}, {"e5", 0},
   };
   for (const auto& [text, value] : cases) {
     EXPECT_DOUBLE_EQ(core::lenientNumber(text), value) << '"' << text << '"';

@@ -16,10 +16,20 @@ namespace {
 
 // A complete settings file: the English defaults of user "Ana", with some lines replaced.
 std::string fileWith(const std::map<int, std::string>& lines) {
-  std::vector<std::string> all = {
-      "Computer", "Ana", "Documents", "Pictures", "Music", "Videos", "Downloads", "C:\\",
-      "C:\\Users\\Ana", "C:\\Users\\Ana\\Documents", "C:\\Users\\Ana\\Pictures",
-      "C:\\Users\\Ana\\Music", "C:\\Users\\Ana\\Videos", "C:\\Users\\Ana\\Downloads"};
+  std::vector<std::string> all = {"Computer",
+                                  "Ana",
+                                  "Documents",
+                                  "Pictures",
+                                  "Music",
+                                  "Videos",
+                                  "Downloads",
+                                  "C:\\",
+                                  "C:\\Users\\Ana",
+                                  "C:\\Users\\Ana\\Documents",
+                                  "C:\\Users\\Ana\\Pictures",
+                                  "C:\\Users\\Ana\\Music",
+                                  "C:\\Users\\Ana\\Videos",
+                                  "C:\\Users\\Ana\\Downloads"};
   for (int i = 0; i < 7; ++i) all.emplace_back("16777215");
   all.emplace_back("12081179");
   all.emplace_back("0");
@@ -34,16 +44,19 @@ std::string expectedDefaults(bool english, bool modern) {
   const std::string h = modern ? "C:\\Users\\Ana" : "C:\\Documents and Settings\\Ana";
   std::vector<std::string> v =
       english ? std::vector<std::string>{"Computer", "Ana", "Documents", "Pictures", "Music"}
-              : std::vector<std::string>{"Equipo", "Ana", "Documentos", "Im\xC3\xA1genes", "M\xC3\xBAsica"};
+              : std::vector<std::string>{"Equipo", "Ana", "Documentos", "Im\xC3\xA1genes",
+                                         "M\xC3\xBAsica"};
   const char* last[2][2][2] = {{{"Favoritos", "Escritorio"}, {"Favorites", "Desktop"}},
                                {{"Videos", "Descargas"}, {"Videos", "Downloads"}}};
   v.insert(v.end(), {last[modern][english][0], last[modern][english][1], "C:\\", h});
   const std::vector<std::string> folders =
-      modern    ? std::vector<std::string>{"\\Documents", "\\Pictures", "\\Music", "\\Videos", "\\Downloads"}
+      modern    ? std::vector<std::string>{"\\Documents", "\\Pictures", "\\Music", "\\Videos",
+                                           "\\Downloads"}
       : english ? std::vector<std::string>{"\\My Documents", "\\My Documents\\My Pictures",
                                            "\\My Documents\\My Music", "\\Favorites", "\\Desktop"}
-                : std::vector<std::string>{"\\Mis documentos", "\\Mis documentos\\Mis im\xC3\xA1genes",
-                                           "\\Mis documentos\\Mi m\xC3\xBAsica", "\\Favoritos", "\\Escritorio"};
+                : std::vector<std::string>{
+                      "\\Mis documentos", "\\Mis documentos\\Mis im\xC3\xA1genes",
+                      "\\Mis documentos\\Mi m\xC3\xBAsica", "\\Favoritos", "\\Escritorio"};
   for (const auto& f : folders) v.push_back(h + f);
   v.insert(v.end(), 7, "16777215");
   v.insert(v.end(), {"12081179", ""});
@@ -60,15 +73,17 @@ TEST(SideBarLoad, WithNoFileTheStoreHoldsTheDefaultsAndTheTilesTheirDesignCaptio
     const char* language;
     bool english;
   };
-  for (const Case c : {Case{5, "ENGLISH", true}, Case{5, "SPANISH", false}, Case{5, "GERMAN", false},
-                       Case{6, "ENGLISH", true}, Case{10, "SPANISH", false}, Case{10, "", false}}) {
+  for (const Case c :
+       {Case{5, "ENGLISH", true}, Case{5, "SPANISH", false}, Case{5, "GERMAN", false},
+        Case{6, "ENGLISH", true}, Case{10, "SPANISH", false}, Case{10, "", false}}) {
     SCOPED_TRACE(std::string(c.language) + " " + std::to_string(c.os));
     TestApp t;
     frmSide& bar = t.startBar(c.language, c.os);
     EXPECT_EQ(core::settingsText(t.app.settings()), expectedDefaults(c.english, c.os > 5));
     EXPECT_TRUE(t.app.settings()[core::BarSide].isEmpty());
     EXPECT_TRUE(t.app.settings()[core::GlyphColour0].isNumber());
-    const char* design[] = {"Equipo", "Personal", "Documentos", "Im\xC3\xA1genes", "M\xC3\xBAsica", "Videos", "Descargas"};
+    const char* design[] = {"Equipo",        "Personal", "Documentos", "Im\xC3\xA1genes",
+                            "M\xC3\xBAsica", "Videos",   "Descargas"};
     for (std::size_t i = 0; i < 7; ++i) {
       EXPECT_EQ(bar.Labels[i].caption(), design[i]);
       EXPECT_EQ(bar.Labels[i].foreColour(), forms::rgb(224, 224, 224));
@@ -111,9 +126,16 @@ TEST(SideBarLoad, TheWindowStandsAtItsEdgeAsTallAsTheScreenAndCollapsed) {
 }
 
 TEST(SideBarLoad, TheBarHeightFollowsBarSizeAndCentresTheColumn) {
-  for (const auto& [size, height] : std::vector<std::pair<std::string, int>>{
-           {"0", 1500}, {"1", 3000}, {"2", 4500}, {"3", 6000}, {"4", 7500}, {"5", 9000},
-           {"6", 10500}, {"9", 10500}, {"2.5", 10500}, {"-1", 10500}}) {
+  for (const auto& [size, height] : std::vector<std::pair<std::string, int>>{{"0", 1500},
+                                                                             {"1", 3000},
+                                                                             {"2", 4500},
+                                                                             {"3", 6000},
+                                                                             {"4", 7500},
+                                                                             {"5", 9000},
+                                                                             {"6", 10500},
+                                                                             {"9", 10500},
+                                                                             {"2.5", 10500},
+                                                                             {"-1", 10500}}) {
     SCOPED_TRACE("BarSize " + size);
     TestApp t;
     t.putFile(fileWith({{30, size}}));
@@ -133,7 +155,8 @@ TEST(SideBarLoad, SmallScreensShowAtMostFiveTiles) {
   // 699 px = 10485 twips, 700 px = 10500, 617 px = 9255, 616 px = 9240. The load caps BarSize
   // for its own layout; the second read of the file brings the stored value back, and only
   // applying the settings on a very small screen caps it again.
-  for (const Case c : {Case{700, 0, 6, 6}, Case{699, 1, 6, 6}, Case{617, 1, 6, 6}, Case{616, 1, 4, 4}}) {
+  for (const Case c :
+       {Case{700, 0, 6, 6}, Case{699, 1, 6, 6}, Case{617, 1, 6, 6}, Case{616, 1, 4, 4}}) {
     SCOPED_TRACE(c.heightPx);
     TestApp t;
     t.platform.screenHeightPx = c.heightPx;
@@ -149,9 +172,14 @@ TEST(SideBarLoad, SmallScreensShowAtMostFiveTiles) {
 }
 
 TEST(SideBarLoad, TheFileDecidesGlyphsFontsColoursAndNames) {
-  for (const auto& [font, name] : std::vector<std::pair<std::string, std::string>>{
-           {"0", "Webdings"}, {"1", "Wingdings"}, {"2", "Wingdings 2"}, {"3", "Wingdings 3"},
-           {"4", "Marlett"}, {"7", "Webdings"}, {"", "Webdings"}}) {
+  for (const auto& [font, name] :
+       std::vector<std::pair<std::string, std::string>>{{"0", "Webdings"},
+                                                        {"1", "Wingdings"},
+                                                        {"2", "Wingdings 2"},
+                                                        {"3", "Wingdings 3"},
+                                                        {"4", "Marlett"},
+                                                        {"7", "Webdings"},
+                                                        {"", "Webdings"}}) {
     TestApp t;
     t.putFile(fileWith({{32, font}, {35, "Marlett"}}));
     frmSide& bar = t.startBar();

@@ -22,7 +22,10 @@ std::string shades(frmSide& bar, forms::Colour normal) {
   for (std::size_t i = 0; i < 7; ++i) {
     const forms::Colour c = bar.lblButton[i].backColour();
     EXPECT_EQ(bar.lblRe[i].backColour(), c) << "strip and glyph change together";
-    s += c == kHighlight ? (c == normal ? 'N' : 'H') : c == kPressed ? 'P' : c == normal ? 'N' : '?';
+    s += c == kHighlight ? (c == normal ? 'N' : 'H')
+         : c == kPressed ? 'P'
+         : c == normal   ? 'N'
+                         : '?';
   }
   return s;
 }
@@ -59,8 +62,8 @@ TEST(Tiles, HoverPressAndReleaseShadeTheTiles) {
 }
 
 TEST(Tiles, BarColoursThatMatchTheShades) {
-  for (const auto& [colour, expected] :
-       std::vector<std::pair<const char*, const char*>>{{"3947580", "PPPPPPP"}, {"3289650", "NNNNNNN"}}) {
+  for (const auto& [colour, expected] : std::vector<std::pair<const char*, const char*>>{
+           {"3947580", "PPPPPPP"}, {"3289650", "NNNNNNN"}}) {
     TestApp t;
     t.startBar();
     t.app.state().barBackColour = static_cast<forms::Colour>(core::lenientNumber(colour));

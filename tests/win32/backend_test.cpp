@@ -42,8 +42,8 @@ TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
   f.setBackColour(rgb(255, 0, 0));
   forms::Label label(f, "label", {1500, 1500, 1500, 750});
   label.setBackColour(rgb(0, 0, 255));
-  forms::Shape filled(f, "filled", {4500, 300, 600, 600}, forms::ShapeStyle::Filled,
-                      rgb(0, 128, 0), rgb(0, 128, 0));
+  forms::Shape filled(f, "filled", {4500, 300, 600, 600}, forms::ShapeStyle::Filled, rgb(0, 128, 0),
+                      rgb(0, 128, 0));
   forms::Label over(f, "over", {4800, 600, 600, 600});  // above the shape, transparent
   over.setBackStyle(forms::BackStyle::Transparent);
   forms::Frame frame(f, "frame", {300, 3000, 1500, 900});
@@ -69,10 +69,10 @@ TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
 
   EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 150, 100 + 125, rgb(0, 0, 255)); }));
   EXPECT_TRUE(pixelIs(100 + 5, 100 + 5, rgb(255, 0, 0)));
-  EXPECT_TRUE(pixelIs(100 + 310, 100 + 25, rgb(0, 128, 0)));     // shape, not under the label
-  EXPECT_TRUE(pixelIs(100 + 330, 100 + 50, rgb(0, 128, 0)));     // seen through the label
-  EXPECT_TRUE(pixelIs(100 + 30, 100 + 230, rgb(255, 255, 0)));   // frame
-  EXPECT_TRUE(pixelIs(100 + 90, 100 + 230, rgb(255, 0, 255)));   // label inside the frame
+  EXPECT_TRUE(pixelIs(100 + 310, 100 + 25, rgb(0, 128, 0)));    // shape, not under the label
+  EXPECT_TRUE(pixelIs(100 + 330, 100 + 50, rgb(0, 128, 0)));    // seen through the label
+  EXPECT_TRUE(pixelIs(100 + 30, 100 + 230, rgb(255, 255, 0)));  // frame
+  EXPECT_TRUE(pixelIs(100 + 90, 100 + 230, rgb(255, 0, 255)));  // label inside the frame
 
   label.setBackColour(rgb(0, 255, 255));
   EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 150, 100 + 125, rgb(0, 255, 255)); }));
@@ -103,7 +103,9 @@ TEST(Backend, ATextBoxTakesTypedKeysThroughTheModel) {
   HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
   ASSERT_NE(edit, nullptr);
   for (wchar_t c : std::wstring(L"az\u00e1b")) SendMessageW(edit, WM_CHAR, c, 0);
-  EXPECT_EQ(box.text(), "a\xC3\xA1" "b");
+  EXPECT_EQ(box.text(),
+            "a\xC3\xA1"
+            "b");
   EXPECT_EQ(changes, 3);
   wchar_t native[32] = {};
   GetWindowTextW(edit, native, 32);

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <functional>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,7 +40,9 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   [[nodiscard]] bool started() const { return started_; }
-  [[nodiscard]] bool running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+  [[nodiscard]] bool running() const {
+    return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
+  }
   [[nodiscard]] DWORD exitCode() const {
     DWORD code = 0;
     GetExitCodeProcess(pi_.hProcess, &code);
@@ -170,9 +172,9 @@ TEST(EndToEnd, TheSplashShowsCentredTheNameTurnsBlackAndXEndsTheProgram) {
     EXPECT_NEAR(r.top, (screenH - kSplashHeightPx) / 2, 1);
     EXPECT_NE(GetWindowLongW(splash, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0) << "no taskbar entry";
     EXPECT_EQ(GetWindowLongW(splash, GWL_STYLE) & WS_CAPTION, 0);
-    EXPECT_TRUE(wintest::waitFor(
-        [&] { return screenPixel(r.left + px(3000), r.top + px(600)) == RGB(255, 255, 255); }))
-        << "the splash is white";
+    EXPECT_TRUE(wintest::waitFor([&] {
+      return screenPixel(r.left + px(3000), r.top + px(600)) == RGB(255, 255, 255);
+    })) << "the splash is white";
 
     // The name: 1080, 2280 twips from the corner, one line of about 3870 x 675 twips.
     const RECT name{r.left + px(1080), r.top + px(2250), r.left + px(4950), r.top + px(2925)};
@@ -233,8 +235,8 @@ TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
     int left;
   };
   const int screenWTwips = MulDiv(screenW, 1440, dpi);
-  for (const Case c : {Case{"0", MulDiv(screenWTwips - 3810, dpi, 1440)},
-                       Case{"1", MulDiv(-45, dpi, 1440)}}) {
+  for (const Case c :
+       {Case{"0", MulDiv(screenWTwips - 3810, dpi, 1440)}, Case{"1", MulDiv(-45, dpi, 1440)}}) {
     SCOPED_TRACE(std::string("BarSide ") + c.side);
     SettingsFile file(c.side);
     ASSERT_TRUE(file.ok()) << "cannot write C:\\Program Files\\Tervalo3.txt";
@@ -312,7 +314,8 @@ std::vector<HWND> explorerWindows() {
       [](HWND h, LPARAM lp) -> BOOL {
         wchar_t cls[64] = {};
         GetClassNameW(h, cls, 64);
-        if (std::wstring(cls) == L"ExplorerWClass") reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+        if (std::wstring(cls) == L"ExplorerWClass")
+          reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&found));
@@ -364,15 +367,14 @@ TEST(EndToEnd, TheCornerOpensTheBarWithItsClockPanelAndATileOpensItsFolder) {
   const int columnTop = -15 + MulDiv(screenH, 1440, screenDpi()) / 2 - columnHeight / 2 + 90;
   // A new folder window appears: the shell opened the tile's folder.
   auto explorerOpened = [before = explorerWindows().size()]() mutable {
-    const bool found =
-        wintest::waitFor([&] { return explorerWindows().size() > before; }, 15000);
+    const bool found = wintest::waitFor([&] { return explorerWindows().size() > before; }, 15000);
     before = explorerWindows().size();
     return found;
   };
   moveCursor(r.left + px(795), px(columnTop + 800));
-  EXPECT_TRUE(wintest::waitFor(
-      [&] { return screenPixel(r.left + px(100), px(columnTop + 200)) == RGB(50, 50, 50); }))
-      << "the tile under the pointer is highlighted";
+  EXPECT_TRUE(wintest::waitFor([&] {
+    return screenPixel(r.left + px(100), px(columnTop + 200)) == RGB(50, 50, 50);
+  })) << "the tile under the pointer is highlighted";
   leftClickAt(r.left + px(795), px(columnTop + 800));
   EXPECT_TRUE(explorerOpened()) << "a click opens the tile's folder";
   closeExplorerWindows();
@@ -390,8 +392,8 @@ TEST(EndToEnd, TheCornerOpensTheBarWithItsClockPanelAndATileOpensItsFolder) {
     }
     const ULONGLONG start = GetTickCount64();
     moveCursor(screenW / 2, screenH / 2);
-    if (!waitWithPointerAt(screenW / 2, screenH / 2, [&] { return !IsWindowVisible(bar); },
-                           5000)) {
+    if (!waitWithPointerAt(
+            screenW / 2, screenH / 2, [&] { return !IsWindowVisible(bar); }, 5000)) {
       continue;
     }
     best = std::min(best, GetTickCount64() - start);

@@ -161,9 +161,9 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
   const forms::Rect r = form.rect();
   // Only a form opened to be typed in may be made active by the system; the others take the
   // keyboard when asked to (a click on the clock panel) and never on their own.
-  const DWORD exStyle = WS_EX_TOOLWINDOW | (form.activation() == forms::Form::Activation::OnShow
-                                                ? 0
-                                                : WS_EX_NOACTIVATE);
+  const DWORD exStyle =
+      WS_EX_TOOLWINDOW |
+      (form.activation() == forms::Form::Activation::OnShow ? 0 : WS_EX_NOACTIVATE);
   top_ = CreateWindowExW(exStyle, kFormClass, widen(form.caption()).c_str(),
                          WS_POPUP | WS_CLIPCHILDREN, backend_.toPx(r.left), backend_.toPx(r.top),
                          backend_.toPx(r.width), backend_.toPx(r.height), nullptr, nullptr,
@@ -172,10 +172,10 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
   SetWindowLongPtrW(top_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(node.get()));
   nodes_.push_back(std::move(node));
   hwnds_[&form] = top_;
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top_, nullptr,
-                             backend_.instance(), nullptr);
+  tooltip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, top_, nullptr, backend_.instance(), nullptr);
   createChildren(form, top_);
 }
 
@@ -315,13 +315,16 @@ void FormWindow::syncValue(forms::Control& c, HWND h) {
       break;
     }
     case forms::Kind::ComboBox:
-      SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(static_cast<forms::ComboBox&>(c).listIndex()), 0);
+      SendMessageW(h, CB_SETCURSEL,
+                   static_cast<WPARAM>(static_cast<forms::ComboBox&>(c).listIndex()), 0);
       break;
     case forms::Kind::ListBox:
-      SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(static_cast<forms::ListBox&>(c).listIndex()), 0);
+      SendMessageW(h, LB_SETCURSEL,
+                   static_cast<WPARAM>(static_cast<forms::ListBox&>(c).listIndex()), 0);
       break;
     case forms::Kind::CheckBox:
-      SendMessageW(h, BM_SETCHECK, static_cast<forms::CheckBox&>(c).value() != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageW(h, BM_SETCHECK,
+                   static_cast<forms::CheckBox&>(c).value() != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case forms::Kind::ScrollBar: {
       auto& bar = static_cast<forms::ScrollBar&>(c);
@@ -386,8 +389,7 @@ void FormWindow::placeNative(forms::Control& c, HWND h) {
   const RECT r = pxRect(c.rect());
   int height = r.bottom - r.top;
   if (c.kind() == forms::Kind::ComboBox) height += kComboDropPx;
-  SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::changed(forms::Control& c, forms::Change what) {
@@ -518,8 +520,7 @@ void FormWindow::paint(Node& node) {
       if (c->windowless() && c->visible()) paintWindowless(mem.get(), *c);
     }
     BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-           ps.rcPaint.bottom - ps.rcPaint.top, mem.get(), ps.rcPaint.left, ps.rcPaint.top,
-           SRCCOPY);
+           ps.rcPaint.bottom - ps.rcPaint.top, mem.get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
   }
   EndPaint(node.hwnd, &ps);
 }
@@ -700,8 +701,7 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
-      if (form_.activation() == forms::Form::Activation::OnClick &&
-          GetForegroundWindow() != top_) {
+      if (form_.activation() == forms::Form::Activation::OnClick && GetForegroundWindow() != top_) {
         SetForegroundWindow(top_);
       }
       const int button = msg == WM_LBUTTONDOWN   ? forms::kLeftButton
@@ -776,8 +776,8 @@ LRESULT FormWindow::nativeMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (msg == WM_KEYDOWN) {
       const int key = static_cast<int>(wp);
-      const bool handled = key == VK_DELETE || key == VK_LEFT || key == VK_RIGHT ||
-                           key == VK_HOME || key == VK_END;
+      const bool handled =
+          key == VK_DELETE || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME || key == VK_END;
       if (handled && keyShiftState() == 0) {
         syncSelection();
         box.pressKey(key, 0);
@@ -799,7 +799,8 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (node == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = 0;
   // The whole message is one event: a form unloaded by it is freed only after we are done.
-  node->owner->runtime().dispatch([&] { result = node->owner->containerMessage(*node, msg, wp, lp); });
+  node->owner->runtime().dispatch(
+      [&] { result = node->owner->containerMessage(*node, msg, wp, lp); });
   return result;
 }
 
@@ -834,8 +835,8 @@ Backend::Backend(HINSTANCE instance)
   tc.hInstance = instance;
   tc.lpszClassName = kTimerClass;
   RegisterClassExW(&tc);
-  timerWindow_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 instance, nullptr);
+  timerWindow_ =
+      CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <windows.h>
+// (uses what windows.h declares)
 #include <shellapi.h>
 
 #include <vector>
@@ -82,17 +83,11 @@ platform::PointerPos Win32Platform::pointer() {
 
 bool Win32Platform::leftButtonPressed() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
 
-int Win32Platform::screenWidthTwips() {
-  return MulDiv(widthPx_, kTwipsPerInch, dpi_);
-}
+int Win32Platform::screenWidthTwips() { return MulDiv(widthPx_, kTwipsPerInch, dpi_); }
 
-int Win32Platform::screenHeightTwips() {
-  return MulDiv(heightPx_, kTwipsPerInch, dpi_);
-}
+int Win32Platform::screenHeightTwips() { return MulDiv(heightPx_, kTwipsPerInch, dpi_); }
 
-double Win32Platform::twipsPerPixel() {
-  return static_cast<double>(kTwipsPerInch) / dpi_;
-}
+double Win32Platform::twipsPerPixel() { return static_cast<double>(kTwipsPerInch) / dpi_; }
 
 void Win32Platform::makeTopmost(platform::WindowHandle window) {
   // Above every window that is not topmost, without taking the keyboard from the user's window.
@@ -179,15 +174,14 @@ platform::LocalTime Win32Platform::now() {
 
 std::string Win32Platform::mediumTime() {
   wchar_t buffer[128] = {};
-  const int n =
-      GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, L"hh:mm tt", buffer, 128);
+  const int n = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, L"hh:mm tt", buffer, 128);
   return n > 0 ? narrow(buffer, n - 1) : std::string();
 }
 
 std::string Win32Platform::longDate() {
   wchar_t buffer[256] = {};
-  const int n = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr,
-                                buffer, 256, nullptr);
+  const int n = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, buffer,
+                                256, nullptr);
   return n > 0 ? narrow(buffer, n - 1) : std::string();
 }
 
@@ -240,8 +234,8 @@ void Win32Platform::messageBox(const std::string& text, const std::string& title
 }
 
 std::optional<std::string> Win32Platform::readFile(const std::string& path) {
-  HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return std::nullopt;
   FileHandle file(h);
   std::string bytes;
@@ -302,9 +296,7 @@ bool Win32Platform::writeFileReplacing(const std::string& path, const std::strin
 
 std::string Win32Platform::toAnsi(const std::string& utf8) { return toCodePage(utf8, CP_ACP); }
 
-std::string Win32Platform::fromAnsi(const std::string& ansi) {
-  return fromCodePage(ansi, CP_ACP);
-}
+std::string Win32Platform::fromAnsi(const std::string& ansi) { return fromCodePage(ansi, CP_ACP); }
 
 void Win32Platform::exitProgram() { ExitProcess(0); }
 
