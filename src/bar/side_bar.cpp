@@ -161,10 +161,7 @@ void frmSide::load() {
 
   setBackColour(state.barBackColour);
   frmeBar.setBackColour(state.barBackColour);
-  for (std::size_t i = 0; i < 7; ++i) {
-    lblButton[i].setBackColour(state.barBackColour);
-    lblRe[i].setBackColour(state.barBackColour);
-  }
+  for (int i = 0; i < 7; ++i) setTileBack(i, state.barBackColour);
 
   // A logon name the system cannot tell is an empty name.
   Usuario.setCaption(platform.logonName().value_or(std::string()));

@@ -7,6 +7,7 @@
 #include "forms/timer.h"
 #include "platform/win32/backend.h"
 #include "platform/win32/win32_platform.h"
+#include "screen.h"
 #include "wait.h"
 
 namespace {
@@ -20,15 +21,8 @@ struct Rig {
   Rig() { backend.attach(runtime); }
 };
 
-COLORREF screenPixel(int x, int y) {
-  HDC dc = GetDC(nullptr);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(nullptr, dc);
-  return c;
-}
-
 bool pixelIs(int x, int y, forms::Colour c) {
-  return screenPixel(x, y) == static_cast<COLORREF>(c);
+  return wintest::screenPixel(x, y) == static_cast<COLORREF>(c);
 }
 
 HWND hwndOf(forms::Form& f) { return reinterpret_cast<HWND>(f.hwnd()); }

@@ -8,9 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_platform.h"
+#include "screen.h"
 #include "wait.h"
 
 namespace {
+
+using wintest::anyPixel;
+using wintest::firstWithRect;
+using wintest::screenPixel;
 
 std::wstring programPath() {
   wchar_t self[MAX_PATH] = {};
@@ -51,29 +57,16 @@ class Program {
 
   // The program's visible top-level windows.
   [[nodiscard]] std::vector<HWND> windows() const {
-    struct Search {
-      DWORD pid;
-      std::vector<HWND> found;
-    } search{pi_.dwProcessId, {}};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(lp);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          if (pid == s->pid && IsWindowVisible(h)) s->found.push_back(h);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return wintest::topLevelWindows([pid = pi_.dwProcessId](HWND h) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(h, &owner);
+      return owner == pid && IsWindowVisible(h);
+    });
   }
 
   [[nodiscard]] HWND windowOfSize(int w, int h) const {
-    for (HWND win : windows()) {
-      RECT r;
-      GetWindowRect(win, &r);
-      if (r.right - r.left == w && r.bottom - r.top == h) return win;
-    }
-    return nullptr;
+    return firstWithRect(
+        windows(), [&](const RECT& r) { return r.right - r.left == w && r.bottom - r.top == h; });
   }
 
  private:
@@ -81,24 +74,10 @@ class Program {
   bool started_ = false;
 };
 
-COLORREF screenPixel(int x, int y) {
-  HDC dc = GetDC(nullptr);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(nullptr, dc);
-  return c;
-}
-
 bool anyDarkPixel(const RECT& area) {
-  HDC dc = GetDC(nullptr);
-  bool dark = false;
-  for (LONG y = area.top; y < area.bottom && !dark; y += 1) {
-    for (LONG x = area.left; x < area.right && !dark; x += 1) {
-      const COLORREF c = GetPixel(dc, x, y);
-      dark = c != CLR_INVALID && GetRValue(c) < 16 && GetGValue(c) < 16 && GetBValue(c) < 16;
-    }
-  }
-  ReleaseDC(nullptr, dc);
-  return dark;
+  return anyPixel(area, 1, [](COLORREF c) {
+    return GetRValue(c) < 16 && GetGValue(c) < 16 && GetBValue(c) < 16;
+  });
 }
 
 // Moves the pointer and waits until the system says it is there: under Wine a move right after
@@ -138,15 +117,15 @@ void leftClickAt(int x, int y) {
   SendInput(2, in, sizeof(INPUT));
 }
 
-int screenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
 // Twips to pixels at the screen's real DPI (15 twips a pixel at 96 DPI).
-int px(int twips) { return MulDiv(twips, screenDpi(), 1440); }
+int px(int twips) { return MulDiv(twips, win32::screenDpi(), 1440); }
+
+// The bar: the program's window as tall as the screen plus 600 twips.
+HWND findBar(const Program& program) {
+  const int barHeight = GetSystemMetrics(SM_CYSCREEN) + px(600);
+  return firstWithRect(program.windows(),
+                       [&](const RECT& r) { return r.bottom - r.top == barHeight; });
+}
 
 const int kSplashWidthPx = px(7815);   // 521 at 96 DPI
 const int kSplashHeightPx = px(4455);  // 297 at 96 DPI
@@ -227,9 +206,7 @@ class SettingsFile {
 
 TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
   const int screenW = GetSystemMetrics(SM_CXSCREEN);
-  const int screenH = GetSystemMetrics(SM_CYSCREEN);
-  const int dpi = screenDpi();
-  const int barHeight = screenH + MulDiv(600, dpi, 1440);  // the screen plus 600 twips
+  const int dpi = win32::screenDpi();
   struct Case {
     const char* side;
     int left;
@@ -243,16 +220,7 @@ TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
     Program program;
     ASSERT_TRUE(program.started());
     HWND bar = nullptr;
-    ASSERT_TRUE(wintest::waitFor(
-        [&] {
-          for (HWND w : program.windows()) {
-            RECT r;
-            GetWindowRect(w, &r);
-            if (r.bottom - r.top == barHeight) bar = w;
-          }
-          return bar != nullptr;
-        },
-        20000))
+    ASSERT_TRUE(wintest::waitFor([&] { return (bar = findBar(program)) != nullptr; }, 20000))
         << "no window as tall as the screen plus 600 twips";
     RECT r;
     GetWindowRect(bar, &r);
@@ -267,16 +235,6 @@ TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
 
 namespace {
 
-HWND findBar(const Program& program) {
-  const int barHeight = GetSystemMetrics(SM_CYSCREEN) + px(600);
-  for (HWND w : program.windows()) {
-    RECT r;
-    GetWindowRect(w, &r);
-    if (r.bottom - r.top == barHeight) return w;
-  }
-  return nullptr;
-}
-
 BYTE alphaOf(HWND w) {
   BYTE alpha = 0;
   DWORD flags = 0;
@@ -287,39 +245,23 @@ BYTE alphaOf(HWND w) {
 // The clock panel: a visible window of the program 740 twips above the screen's bottom edge.
 HWND findPanel(const Program& program) {
   const int bottom = GetSystemMetrics(SM_CYSCREEN) - px(740);
-  for (HWND w : program.windows()) {
-    RECT r;
-    GetWindowRect(w, &r);
-    if (std::abs(r.bottom - bottom) <= 1 && r.bottom - r.top < px(3000)) return w;
-  }
-  return nullptr;
+  return firstWithRect(program.windows(), [&](const RECT& r) {
+    return std::abs(r.bottom - bottom) <= 1 && r.bottom - r.top < px(3000);
+  });
 }
 
 bool hasTextPixels(const RECT& area) {
-  HDC dc = GetDC(nullptr);
-  bool found = false;
-  for (LONG y = area.top; y < area.bottom && !found; y += 2) {
-    for (LONG x = area.left; x < area.right && !found; x += 2) {
-      const COLORREF c = GetPixel(dc, x, y);
-      found = c != CLR_INVALID && GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
-    }
-  }
-  ReleaseDC(nullptr, dc);
-  return found;
+  return anyPixel(area, 2, [](COLORREF c) {
+    return GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
+  });
 }
 
 std::vector<HWND> explorerWindows() {
-  std::vector<HWND> found;
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        wchar_t cls[64] = {};
-        GetClassNameW(h, cls, 64);
-        if (std::wstring(cls) == L"ExplorerWClass")
-          reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  return wintest::topLevelWindows([](HWND h) {
+    wchar_t cls[64] = {};
+    GetClassNameW(h, cls, 64);
+    return std::wstring(cls) == L"ExplorerWClass";
+  });
 }
 
 // Closes the folder windows the shell opened (never their process: it may be the desktop's).
@@ -364,7 +306,7 @@ TEST(EndToEnd, TheCornerOpensTheBarWithItsClockPanelAndATileOpensItsFolder) {
 
   // Tile 0 ("C:\") tops a column of five tiles centred on the screen.
   const int columnHeight = 7500;
-  const int columnTop = -15 + MulDiv(screenH, 1440, screenDpi()) / 2 - columnHeight / 2 + 90;
+  const int columnTop = -15 + MulDiv(screenH, 1440, win32::screenDpi()) / 2 - columnHeight / 2 + 90;
   // A new folder window appears: the shell opened the tile's folder.
   auto explorerOpened = [before = explorerWindows().size()]() mutable {
     const bool found = wintest::waitFor([&] { return explorerWindows().size() > before; }, 15000);
