@@ -457,6 +457,9 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
     case Change::Focus:
       SetFocus(h);
       break;
+    case Change::Added:
+    case Change::Removed:
+      break;
     case Change::ZOrder: {
       HWND after = HWND_BOTTOM;
       for (const forms::Control* sib : c.parent()->children()) {
@@ -713,8 +716,7 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
     }
     case WM_LBUTTONDBLCLK: {
       SetCapture(node.hwnd);
-      form_.pointerDown(*node.container, forms::kLeftButton, shiftState(wp), twipsAt(lp));
-      form_.pointerDoubleClick(*node.container, twipsAt(lp));
+      form_.pointerDoubleClick(*node.container, shiftState(wp), twipsAt(lp));
       return 0;
     }
     case WM_LBUTTONUP:
