@@ -89,14 +89,15 @@ std::string settingsText(const Settings& settings) {
   return text;
 }
 
-void SaveSettingsFile(platform::Platform& platform, const Settings& settings,
+bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state) {
   if (platform.writeFileReplacing(settingsPath(state), platform.toAnsi(settingsText(settings)))) {
-    return;
+    return true;
   }
   const std::string message =
       state.xpSpanish ? texts::kSaveFailedXpSpanish : texts::kSaveFailed.in(state);
   platform.messageBox(message, kProgramTitle, platform::MessageIcon::Critical);
+  return false;
 }
 
 void exportSettingsCopy(platform::Platform& platform, const Settings& settings,

@@ -31,8 +31,8 @@ LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::strin
 // The 36 lines of the file, each ended by CR LF (UTF-8; converted to ANSI when written).
 std::string settingsText(const Settings& settings);
 
-// Writes the settings file; on failure tells the user and returns normally.
-void SaveSettingsFile(platform::Platform& platform, const Settings& settings,
+// Writes the settings file; on failure tells the user and returns false.
+bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state);
 
 // Writes a copy of the settings file into `folder`; on failure tells the user.
