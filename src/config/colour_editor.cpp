@@ -19,10 +19,10 @@ constexpr std::int64_t kLineShift = 1973790;                     // RGB(30, 30, 
 constexpr std::int64_t kLightTheme = 14474460;                   // RGB(220, 220, 220)
 
 // One component from a number box: the number at the start of its text, rounded half to
-// even, 0 to 255; a text that is no number, a negative one and NaN give 0.
+// even, 0 to 255; a text that is no number (1e400 included), a negative one and NaN give 0.
 int component(const std::string& text) {
   const double v = std::nearbyint(core::lenientNumber(text));
-  if (!(v > 0)) return 0;
+  if (!std::isfinite(v) || !(v > 0)) return 0;
   return v > 255 ? 255 : static_cast<int>(v);
 }
 

@@ -1,5 +1,7 @@
 #include "core/settings_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -83,10 +85,22 @@ LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::strin
 std::string settingsText(const Settings& settings) {
   std::string text;
   for (int i = 0; i < kSettingCount; ++i) {
-    text += settings[i].text();
+    // A line break inside a value would move every later setting down a line: it is written
+    // as a space.
+    std::string value = settings[i].text();
+    std::replace(value.begin(), value.end(), '\r', ' ');
+    std::replace(value.begin(), value.end(), '\n', ' ');
+    text += value;
     text += "\r\n";
   }
   return text;
+}
+
+bool isAbsoluteFolder(const std::string& folder) {
+  const bool drive = folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
+                     folder[1] == ':' && folder[2] == '\\';
+  const bool network = folder.size() > 2 && folder[0] == '\\' && folder[1] == '\\';
+  return drive || network;
 }
 
 bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
@@ -104,9 +118,10 @@ void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
                         const GlobalState& state, const std::string& folder) {
   std::string target = folder;
   if (!target.empty() && target.back() == '\\') target.pop_back();
-  const bool ok =
-      !target.empty() && platform.writeFileReplacing(target + "\\" + kSettingsFileName,
-                                                     platform.toAnsi(settingsText(settings)));
+  // A relative folder would land in whatever the working folder happens to be.
+  const bool ok = isAbsoluteFolder(folder) &&
+                  platform.writeFileReplacing(target + "\\" + kSettingsFileName,
+                                              platform.toAnsi(settingsText(settings)));
   if (!ok) {
     platform.messageBox(texts::kExportFailed.in(state), kProgramTitle,
                         platform::MessageIcon::Critical);

@@ -35,7 +35,11 @@ std::string settingsText(const Settings& settings);
 bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state);
 
-// Writes a copy of the settings file into `folder`; on failure tells the user.
+// A folder given by its drive (C:\Users) or on the network (\\server\share).
+bool isAbsoluteFolder(const std::string& folder);
+
+// Writes a copy of the settings file into `folder`, which must be absolute; on failure tells
+// the user.
 void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
                         const GlobalState& state, const std::string& folder);
 
