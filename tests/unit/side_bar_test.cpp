@@ -221,6 +221,24 @@ TEST(SideBarLoad, AColourThatCannotBeAppliedEndsTheApplyingThere) {
   EXPECT_EQ(bar.width(), 1);
 }
 
+TEST(SideBarLoad, AFadeTargetTooLargeToHoldEndsTheLoadAndTheBarStillOpens) {
+  for (const char* alpha : {"1e400", "-1e400"}) {
+    SCOPED_TRACE(alpha);
+    TestApp t;
+    t.putFile(fileWith({{0, "First"}, {31, alpha}, {32, "2"}}));
+    frmSide& bar = t.startBar();
+    EXPECT_EQ(t.app.settings()[core::GlassAlpha], Value(240));
+    EXPECT_EQ(t.app.settings()[0], Value("First")) << "the lines before it stay read";
+    EXPECT_EQ(t.app.settings()[core::GlyphFont], Value(0));
+    EXPECT_EQ(bar.Labels[0].caption(), "Equipo") << "nothing applied";
+    t.platform.pointerPos = {1919, 0};
+    t.timers.advance(1000);
+    EXPECT_EQ(bar.width(), 1590);
+    EXPECT_EQ(bar.HScroll1.value(), 241);
+    EXPECT_EQ(t.platform.alpha.at(bar.hwnd()), 255);
+  }
+}
+
 TEST(SideBarLoad, AOneSecondPressOnTheBackgroundEndsTheProgram) {
   TestApp t;
   frmSide& bar = t.startBar();
