@@ -13,13 +13,18 @@ namespace {
 
 const std::string kPath = "C:\\Program Files\\Tervalo3.txt";
 
-// Lines 0..count-1 with a recognisable value each: "t<i>" for texts, i + 1000 for numbers.
+// What each of the 36 lines holds: T a text, N a number.
+constexpr char kKinds[] = "TTTTTTTTTTTTTTNNNNNNNNNTTTTTTTNNNNNT";
+
+// A recognisable value for line i: "t<i>" for a text, i + 1000 for a number.
+Value numbered(int i) {
+  return kKinds[i] == 'T' ? Value("t" + std::to_string(i)) : Value(1000 + i);
+}
+
+// Lines 0..count-1 holding their recognisable values.
 std::vector<std::string> numberedLines(int count) {
   std::vector<std::string> lines;
-  for (int i = 0; i < count; ++i) {
-    const bool text = i <= 13 || (i >= 23 && i <= 29) || i == 35;
-    lines.push_back(text ? "t" + std::to_string(i) : std::to_string(1000 + i));
-  }
+  for (int i = 0; i < count; ++i) lines.push_back(numbered(i % 36).text());
   return lines;
 }
 
@@ -76,8 +81,7 @@ TEST(SettingsFile, ShortFilesFollowTheirRules) {
     for (int i = 0; i < core::kSettingCount; ++i) {
       Value expected = "old" + std::to_string(i);
       if (i < c.lines) {
-        const bool text = i <= 13 || (i >= 23 && i <= 29) || i == 35;
-        expected = text ? Value("t" + std::to_string(i)) : Value(1000 + i);
+        expected = numbered(i);
         if (i == 23) expected = c.outcome == LoadOutcome::Full ? "&&" : "&";
       }
       if (i == core::GlassAlpha && c.outcome == LoadOutcome::Short) expected = 240;
