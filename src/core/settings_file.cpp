@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cfenv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "core/texts.h"
@@ -26,12 +28,51 @@ double roundToInt32(double v) {
   return r;
 }
 
+// The number at the start of a line as the lenient reader takes it (blanks and tabs dropped:
+// sign, digits, "." and more digits, exponent), but with no bound on its size: a number too
+// large for a double gives an infinity here, where the lenient reader gives 0.
+double unboundedNumber(const std::string& line) {
+  std::string s;
+  for (char c : line) {
+    if (c != ' ' && c != '\t') s.push_back(c);
+  }
+  const auto digitsFrom = [&s](std::size_t i) {
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    return i;
+  };
+  const std::size_t start = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+  std::size_t end = digitsFrom(start);
+  bool digits = end > start;
+  if (end < s.size() && s[end] == '.') {
+    const std::size_t fractionEnd = digitsFrom(end + 1);
+    if (digits || fractionEnd > end + 1) {
+      digits = true;
+      end = fractionEnd;
+    }
+  }
+  if (!digits) return 0.0;
+  if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+    std::size_t j = end + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    const std::size_t exponentEnd = digitsFrom(j);
+    if (exponentEnd > j) end = exponentEnd;
+  }
+  return std::strtod(s.substr(0, end).c_str(), nullptr);
+}
+
 bool isTextLine(int i) {
   return i <= TilePath0 + kTileCount - 1 || (i >= Glyph0 && i < Glyph0 + kTileCount) ||
          i == CustomFont;
 }
 
 }  // namespace
+
+std::optional<double> heldNumber(const std::string& line) {
+  const double v = lenientNumber(line);
+  // The lenient reader turns an overflow into 0; only a 0 needs a second look.
+  if (v != 0 || std::isfinite(unboundedNumber(line))) return v;
+  return std::nullopt;
+}
 
 std::string settingsPath(const GlobalState& state) {
   return std::string(state.xpSpanish ? "C:\\Archivos de programa\\" : "C:\\Program Files\\") +
@@ -66,10 +107,12 @@ LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::strin
       const std::string& line = lines[static_cast<std::size_t>(i)];
       if (isTextLine(i)) {
         settings[i] = line;
-      } else if (i == BarColour) {
-        settings[i] = roundToInt32(lenientNumber(line));
       } else {
-        settings[i] = lenientNumber(line);
+        // A number too large to hold ends the load here, like a bar colour out of range:
+        // read as 0 it would, as GlassAlpha, keep the bar from ever opening.
+        const std::optional<double> number = heldNumber(line);
+        if (!number) throw std::out_of_range("number");
+        settings[i] = i == BarColour ? roundToInt32(*number) : *number;
       }
     }
   } catch (const std::out_of_range&) {

@@ -2,6 +2,7 @@
 // code page. Reading, writing and the exported copy.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ enum class LoadOutcome {
   Short,    // 31 to 35 lines: GlassAlpha back to 240, applied
   Full,     // 36 lines or more: applied
 };
+
+// The number a number line holds, read the lenient way; nothing when it is too large to hold
+// ("1e400", "-1e400"), which the lenient reading would give as 0.
+std::optional<double> heldNumber(const std::string& line);
 
 // Assigns the lines to the settings by position, with the short-file rules.
 LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::string>& lines);
