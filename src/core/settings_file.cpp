@@ -28,51 +28,12 @@ double roundToInt32(double v) {
   return r;
 }
 
-// The number at the start of a line as the lenient reader takes it (blanks and tabs dropped:
-// sign, digits, "." and more digits, exponent), but with no bound on its size: a number too
-// large for a double gives an infinity here, where the lenient reader gives 0.
-double unboundedNumber(const std::string& line) {
-  std::string s;
-  for (char c : line) {
-    if (c != ' ' && c != '\t') s.push_back(c);
-  }
-  const auto digitsFrom = [&s](std::size_t i) {
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
-    return i;
-  };
-  const std::size_t start = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
-  std::size_t end = digitsFrom(start);
-  bool digits = end > start;
-  if (end < s.size() && s[end] == '.') {
-    const std::size_t fractionEnd = digitsFrom(end + 1);
-    if (digits || fractionEnd > end + 1) {
-      digits = true;
-      end = fractionEnd;
-    }
-  }
-  if (!digits) return 0.0;
-  if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
-    std::size_t j = end + 1;
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-    const std::size_t exponentEnd = digitsFrom(j);
-    if (exponentEnd > j) end = exponentEnd;
-  }
-  return std::strtod(s.substr(0, end).c_str(), nullptr);
-}
-
 bool isTextLine(int i) {
   return i <= TilePath0 + kTileCount - 1 || (i >= Glyph0 && i < Glyph0 + kTileCount) ||
          i == CustomFont;
 }
 
 }  // namespace
-
-std::optional<double> heldNumber(const std::string& line) {
-  const double v = lenientNumber(line);
-  // The lenient reader turns an overflow into 0; only a 0 needs a second look.
-  if (v != 0 || std::isfinite(unboundedNumber(line))) return v;
-  return std::nullopt;
-}
 
 std::string settingsPath(const GlobalState& state) {
   return std::string(state.xpSpanish ? "C:\\Archivos de programa\\" : "C:\\Program Files\\") +

@@ -26,10 +26,6 @@ enum class LoadOutcome {
   Full,     // 36 lines or more: applied
 };
 
-// The number a number line holds, read the lenient way; nothing when it is too large to hold
-// ("1e400", "-1e400"), which the lenient reading would give as 0.
-std::optional<double> heldNumber(const std::string& line);
-
 // Assigns the lines to the settings by position, with the short-file rules.
 LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::string>& lines);
 
