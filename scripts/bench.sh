@@ -4,8 +4,10 @@
 # the load grows linearly; it stops after LOAD_SECONDS, 240 by default). Then the cost of the
 # idle bar under Wine against a bare 10-ms-timer program, measured in the same run, each in its
 # own prefix with its own wineserver counted in; then the resident memory of the bar after 200
-# open-close cycles driven by the pointer against after the first.
-# The last two lines: "idle CPU ratio: R" and "memory growth: N KiB".
+# open-close cycles driven by the pointer against after the first; last the same for the
+# configuration window, opened by a right click on the bar and closed by a click outside.
+# The last three lines: "idle CPU ratio: R", "memory growth: N KiB" and "configuration window
+# memory growth: N KiB".
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 if [ -z "${DISPLAY:-}" ] || [ "${1:-}" != "--inside" ]; then
@@ -94,5 +96,20 @@ first=$(rss_kib "$bar_pid")
 for _ in $(seq 2 "$cycles"); do open_close; done
 last=$(rss_kib "$bar_pid")
 echo "resident memory: $first KiB after the first cycle, $last KiB after $cycles"
+
+config_cycle() {
+  xdotool mousemove 1919 0
+  sleep 0.75
+  xdotool mousemove 1860 12 click 3
+  sleep 0.4
+  xdotool mousemove 900 500 click 1
+  sleep 0.3
+}
+config_cycle
+config_first=$(rss_kib "$bar_pid")
+for _ in $(seq 2 "$cycles"); do config_cycle; done
+config_last=$(rss_kib "$bar_pid")
+echo "resident memory: $config_first KiB after the first configuration window, $config_last KiB after $cycles"
 awk -v a="$bar_cpu" -v b="$base_cpu" 'BEGIN { printf "idle CPU ratio: %.2f\n", (b > 0 ? a / b : 0) }'
 echo "memory growth: $((last - first)) KiB"
+echo "configuration window memory growth: $((config_last - config_first)) KiB"
