@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the preview need, when missing: one check
 # for every command the Makefile and the scripts call that a fresh Debian may lack.
-# As root it runs apt-get; otherwise it prints the one line to run and stops.
+# As root it runs apt-get; otherwise it prints the one line to run and stops. With --check it
+# only prints what is missing.
 set -euo pipefail
+check_only=false
+[ "${1:-}" = "--check" ] && check_only=true
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
 # needs COMMAND PACKAGE: PACKAGE is installed when COMMAND is missing.
@@ -35,6 +38,10 @@ needs pgrep procps
 
 [ ${#need[@]} -eq 0 ] && exit 0
 mapfile -t need < <(printf '%s\n' "${need[@]}" | sort -u)
+if $check_only; then
+  echo "Missing packages: ${need[*]}"
+  exit 1
+fi
 if [ "$(id -u)" -ne 0 ]; then
   echo "Missing packages. Run:"
   echo "  sudo apt-get install -y ${need[*]}"
