@@ -82,7 +82,11 @@ void frmConfig::lblFolder_KeyPress(int index, int& key) {
 
 void frmConfig::lblFolder_Change(int index) {
   auto& box = lblFolder[static_cast<std::size_t>(index)];
-  if (box.text() == "&") box.setText("&&");
+  // Whatever way it came (a paste of a tab, say), a control character is no glyph.
+  std::string text = box.text();
+  std::erase_if(text, [](char c) { return static_cast<unsigned char>(c) < 32; });
+  if (text == "&") text = "&&";
+  if (text != box.text()) box.setText(text);
 }
 
 void frmConfig::lblFolder_MouseDown(int index, const forms::MouseEvent& e) {

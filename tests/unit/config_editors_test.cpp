@@ -131,6 +131,12 @@ TEST(GlyphBoxes, AKeyReplacesTheGlyphAndNoControlCharacterEverBecomesOne) {
   box.setSelection(1, 0);
   box.typeChar(22);  // Ctrl+V takes the first character whatever the caret
   EXPECT_EQ(box.text(), "\xE2\x82\xAC");
+  t.platform.clipboard = "\tx";
+  box.selectAll();
+  box.paste();
+  EXPECT_EQ(box.text(), "") << "not even pasted";
+  t.platform.clipboard = "\xE2\x82\xAC";
+  box.paste();
   box.typeChar(3);  // Ctrl+C copies it
   box.typeChar(1);
   box.typeChar(3);
@@ -145,10 +151,11 @@ TEST(GlyphBoxes, AKeyReplacesTheGlyphAndNoControlCharacterEverBecomesOne) {
   w.txtNombre[0].setText("two\r\nlines");
   w.txtCarpeta[0].setText("C:\\a\rb\nc");
   w.lblFolder[0].setText("\r");
+  EXPECT_EQ(w.lblFolder[0].text(), "");
   core::Settings s = t.app.settings();
   s[core::TileName0] = w.txtNombre[0].text();
   s[core::TilePath0] = w.txtCarpeta[0].text();
-  s[core::Glyph0] = w.lblFolder[0].text();
+  s[core::Glyph0] = "\r";  // should one ever get past the glyph box
   const std::string text = core::settingsText(s);
   EXPECT_EQ(core::splitLines(text).size(), 36U);
   EXPECT_EQ(core::splitLines(text)[0], "two  lines");

@@ -253,7 +253,7 @@ TEST(Save, OddValuesInTheFileLoadWholeAndSaveBackWithTheirMeaning) {
   std::vector<std::string> lines = defaultLines();
   lines[14] = "-5";   // a glyph colour no colour
   lines[22] = "-1";   // a side the bar cannot take: it stays at the left
-  lines[30] = "9";    // more tiles than there are: all seven
+  lines[30] = "4.5";  // not a tile count the bar knows: all seven
   lines[31] = "205";  // an alpha between the steps
   lines[32] = "7";    // a font index that draws Webdings
   lines[33] = "2";    // 24-hour
