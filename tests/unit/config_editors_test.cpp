@@ -178,6 +178,7 @@ TEST(RowExchange, TwoTicksExchangeTheRowsHalfASecondLater) {
   const std::vector<std::string> before = rowsOf(w);
 
   w.Check[0].click();
+  EXPECT_FALSE(w.tmrChange.enabled());
   t.timers.advance(1000);
   EXPECT_EQ(rowsOf(w), before) << "one tick alone changes nothing";
   w.Check[4].click();
@@ -253,6 +254,11 @@ TEST(ColourEditor, TheStripsOpenOverTheClickedRowCloseOnASecondClickAndMove) {
   w.lblFolder[std::size_t(3)].click();  // open at 3 (from 6)
   ConfigRig::click(w.lblColor[3]);      // unfold the palette
   EXPECT_TRUE(w.frmeColor3.visible());
+  w.lblFolder[std::size_t(5)].click();  // moving folds it
+  EXPECT_FALSE(w.frmeColor3.visible());
+  EXPECT_EQ(w.lblColor[3].caption(), "+");
+  w.lblFolder[std::size_t(3)].click();
+  ConfigRig::click(w.lblColor[3]);
   w.lblFolder[std::size_t(3)].click();
   EXPECT_FALSE(w.frmeColor1.visible());
   EXPECT_FALSE(w.frmeColor2.visible());
@@ -353,6 +359,9 @@ TEST(ColourEditor, TheButtonsApplyThePreviewedColourWhateverTheBoxesHold) {
   openAt(0, "230", "230", "230");
   ConfigRig::click(w.lblColor[2]);
   EXPECT_EQ(w.Line1.borderColour(), 13158600);
+  openAt(0, "220", "220", "220");  // the light themes start there
+  ConfigRig::click(w.lblColor[2]);
+  EXPECT_EQ(w.Line1.borderColour(), forms::rgb(190, 190, 190));
 }
 
 TEST(ColourEditor, EnterCyclesTheNumberBoxesWithTheirTextSelected) {
@@ -361,6 +370,9 @@ TEST(ColourEditor, EnterCyclesTheNumberBoxesWithTheirTextSelected) {
   w.lblFolder[std::size_t(0)].click();
   w.txtRGB[0].setText("12");
   w.txtRGB[2].setText("123");
+  int enter = forms::kKeyReturn;
+  w.txtRGB[2].onKeyPress(enter);
+  EXPECT_EQ(enter, 0) << "the Enter is swallowed";
   w.txtRGB[2].setFocus();
   w.txtRGB[2].typeChar(forms::kKeyReturn);
   EXPECT_TRUE(w.txtRGB[0].focused());
@@ -409,7 +421,11 @@ TEST(FontChooser, OtherTakesAnyInstalledFontByNameAndWarnsOfTheRest) {
   EXPECT_EQ(w.frmeOut.rect(), (forms::Rect{4560, 360, 375, 435}));
   EXPECT_EQ(t.app.settings()[core::GlyphFont].number(), 4);
 
-  for (const char* name : {"No Such Font", "", "   ", "Segoe UI Symbol Segoe UI Symbol Segoe"}) {
+  // Installed or not, a blank name and one longer than a face name can be are refused.
+  t.platform.installedFonts.emplace_back("   ");
+  t.platform.installedFonts.emplace_back(32, 'F');
+  for (const std::string& name :
+       {std::string("No Such Font"), std::string(), std::string("   "), std::string(32, 'F')}) {
     SCOPED_TRACE(name);
     t.platform.messages.clear();
     w.txtFont.setText(name);

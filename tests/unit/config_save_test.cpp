@@ -122,7 +122,8 @@ TEST(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
   lines[33] = "1";
   EXPECT_EQ(t.platform.files[kSettingsPath], fileOf(lines));
 
-  EXPECT_TRUE(t.app.hasConfig()) << "Save keeps the window open";
+  ASSERT_TRUE(t.app.hasConfig()) << "Save keeps the window open";
+  EXPECT_TRUE(t.side().visible()) << "the rebuilt bar stands collapsed at its edge";
   EXPECT_TRUE(w.visible());
   EXPECT_NE(t.side().serial(), firstBar) << "the bar is rebuilt from the file";
   EXPECT_EQ(t.side().left(), -45) << "now at the left edge";
@@ -131,7 +132,7 @@ TEST(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
   t.platform.pointerPos = {1700, 500};  // inside the window, far from the new bar
   t.platform.leftButton = true;
   t.timers.advance(10);
-  EXPECT_TRUE(t.app.hasConfig()) << "a click inside the window still does not close it";
+  ASSERT_TRUE(t.app.hasConfig()) << "a click inside the window still does not close it";
 
   w.txtNombre[0].selectAll();
   ConfigRig::type(w.txtNombre[0], "PC");
@@ -233,7 +234,7 @@ TEST(Export, ARowsExportWritesTheSettingsAsLastSavedIntoItsFolder) {
   EXPECT_EQ(core::splitLines(t.platform.files["C:\\B\\Tervalo3.txt"])[0], "Unsaved");
   EXPECT_EQ(core::splitLines(t.platform.files["C:\\B\\Tervalo3.txt"])[32], "2");
 
-  for (const char* folder : {"B", "", "B\\C", ":\\", "\\"}) {
+  for (const char* folder : {"B", "", "B\\C", ":\\", "\\", "\\B"}) {
     SCOPED_TRACE(folder);
     t.platform.files.clear();
     t.platform.messages.clear();
@@ -251,13 +252,14 @@ TEST(Export, ARowsExportWritesTheSettingsAsLastSavedIntoItsFolder) {
 
 TEST(Save, OddValuesInTheFileLoadWholeAndSaveBackWithTheirMeaning) {
   std::vector<std::string> lines = defaultLines();
-  lines[14] = "-5";   // a glyph colour no colour
-  lines[22] = "-1";   // a side the bar cannot take: it stays at the left
-  lines[30] = "4.5";  // not a tile count the bar knows: all seven
-  lines[31] = "205";  // an alpha between the steps
-  lines[32] = "7";    // a font index that draws Webdings
-  lines[33] = "2";    // 24-hour
-  lines[34] = "3";    // coloured
+  lines[14] = "-5";          // a glyph colour no colour
+  lines[15] = "4294967296";  // nor one a colour can hold: white
+  lines[22] = "-1";          // a side the bar cannot take: it stays at the left
+  lines[30] = "4.5";         // not a tile count the bar knows: all seven
+  lines[31] = "205";         // an alpha between the steps
+  lines[32] = "7";           // a font index that draws Webdings
+  lines[33] = "2";           // 24-hour
+  lines[34] = "3";           // coloured
   ConfigRig t;
   t.putFile(fileOf(lines));
   frmConfig& w = t.open();
@@ -271,6 +273,7 @@ TEST(Save, OddValuesInTheFileLoadWholeAndSaveBackWithTheirMeaning) {
   EXPECT_EQ(w.left(), 0);
 
   ConfigRig::click(w.Label[7]);
+  lines[15] = "16777215";
   lines[22] = "1";
   lines[30] = "6";
   lines[31] = "200";

@@ -36,6 +36,18 @@ TEST(ConfigShell, TheLoadPlacesTheWindowAndItsBlocksAtTheBarsEdge) {
     EXPECT_EQ(w.frmeBig3.rect(), (forms::Rect{c.frame1Left, c.frame3Top, 3975, 375}));
     EXPECT_EQ(w.lblExit.left(), c.exitLeft);
     EXPECT_EQ(w.lblExitBox.left(), c.exitLeft);
+    for (int i = 0; i < 7; ++i) {
+      const auto k = static_cast<std::size_t>(i);
+      EXPECT_EQ(w.lblFolder[k].rect(), (forms::Rect{10, 10 + 840 * i, 345, 345}));
+      EXPECT_EQ(w.txtNombre[k].rect(), (forms::Rect{420, 10 + 840 * i, 2825, 345}));
+      EXPECT_EQ(w.Check[k].rect(), (forms::Rect{3330, 60 + 840 * i, 255, 255}));
+      EXPECT_EQ(w.lblResp[k].rect(), (forms::Rect{3600, 840 * i, 375, 375}));
+      EXPECT_EQ(w.txtCarpeta[k].rect(), (forms::Rect{70, 370 + 840 * i, 3890, 345}));
+    }
+    EXPECT_EQ(w.Label[7].rect(), (forms::Rect{2640, 1800, 1935, 375}));
+    EXPECT_EQ(w.Label[8].rect(), (forms::Rect{600, 2280, 3975, 375}));
+    EXPECT_EQ(w.lblColor[0].rect(), (forms::Rect{1560, 0, 1215, 375}));
+    EXPECT_EQ(w.lblColor[1].rect(), (forms::Rect{360, 0, 1215, 375}));
     EXPECT_TRUE(w.visible());
     EXPECT_FALSE(w.frmeBar.visible());
   }
@@ -143,7 +155,19 @@ TEST(ConfigShell, TheMenuOpensAtThePointerInsideTheWindowAndTogglesTheBarColour)
   EXPECT_FALSE(w.frmeBar.visible());
 
   ConfigRig::click(w.frmeBig1, kRightButton);
-  EXPECT_FALSE(w.frmeBar.visible()) << "the shortcut block has no menu";
+  ConfigRig::click(w.lblTitle, forms::kMiddleButton);
+  EXPECT_FALSE(w.frmeBar.visible()) << "the shortcut block has no menu, the middle button none";
+}
+
+TEST(ConfigShell, TheMenuColoursABarThatIsDarkWhateverTheValue) {
+  ConfigRig t;
+  frmConfig& w = t.open("ENGLISH");
+  t.app.settings()[core::BarColoured] = -1;  // hand-edited: the bar is dark
+  ConfigRig::click(w.lblMenu[0]);
+  EXPECT_EQ(t.app.settings()[core::BarColoured].number(), 1);
+  EXPECT_EQ(w.lblMenu[0].caption(), "Bar without color");
+  ConfigRig::click(w.lblMenu[0]);
+  EXPECT_EQ(w.lblMenu[0].caption(), "Bar with color");
 }
 
 TEST(ConfigShell, ClickableLabelsShowTheirPressAndRunOnALeftClickOnly) {
@@ -232,7 +256,6 @@ TEST(CommandGrid, EachItemOpensItsChooserWithTheCloseBoxBesideIt) {
                                 &w.hscTime, &w.hscTotal, &w.hscLeft};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
-    w.List1.setVisible(false);  // only its own close box closes the glyph list
     ConfigRig::click(w.Label[std::size_t(c.item)]);
     for (int k = 0; k < 6; ++k) EXPECT_EQ(choosers[k]->visible(), k == c.item) << k;
     EXPECT_EQ(w.OpenChooser, c.item);
@@ -252,6 +275,10 @@ TEST(CommandGrid, EachItemOpensItsChooserWithTheCloseBoxBesideIt) {
   ConfigRig::click(w.Label[1]);
   w.cboFont.choose(4);  // Other...: the name box over the list; the close box hides both
   EXPECT_TRUE(w.frmeFont.visible());
+  ConfigRig::click(w.Label[3]);
+  EXPECT_FALSE(w.frmeFont.visible()) << "another item hides the name box too";
+  ConfigRig::click(w.Label[1]);
+  w.cboFont.choose(4);
   ConfigRig::click(w.lblOut);
   EXPECT_FALSE(w.cboFont.visible());
   EXPECT_FALSE(w.frmeFont.visible());
@@ -268,6 +295,8 @@ TEST(CommandGrid, TheGlyphListHoldsCodes33To255EveryTimeItOpens) {
     EXPECT_EQ(w.List1.list(222), "\xC3\xBF");       // "ÿ"
     EXPECT_EQ(w.List1.height(), 2550);
     EXPECT_TRUE(w.List1.visible());
+    w.List1.addItem("extra");
+    ConfigRig::click(w.lblOut);  // the open list covers the grid: its close box first
   }
 }
 

@@ -372,8 +372,20 @@ TEST(TextBoxes, ClipboardKeysRespectTheLimitTheLockAndTheKeyPressHandler) {
   box.pressKey(kKeyEnd);
   EXPECT_EQ(box.selStart(), 9);
 
+  t.clipboard.own = "keep";
+  box.typeChar(24);
+  EXPECT_EQ(t.clipboard.own, "keep") << "nothing is cut from a locked box";
+
   box.setLocked(false);
   box.setMaxLength(0);
+  box.setEnabled(false);
+  box.selectAll();
+  box.cut();
+  box.clear();
+  box.paste();
+  EXPECT_EQ(box.text(), "012345678") << "nor from a disabled one";
+  box.setEnabled(true);
+  box.setSelection(9, 0);
   box.typeChar(0x1F600);  // outside the basic plane: one character, whole
   EXPECT_EQ(box.text(), "012345678\xF0\x9F\x98\x80");
   box.typeChar(0xD83D);  // half a surrogate pair is no character
@@ -381,6 +393,14 @@ TEST(TextBoxes, ClipboardKeysRespectTheLimitTheLockAndTheKeyPressHandler) {
   EXPECT_EQ(box.text(), "012345678\xF0\x9F\x98\x80");
   box.typeChar(kKeyBack);
   EXPECT_EQ(box.text(), "012345678");
+
+  box.setText("ab");  // a text the program sets leaves nothing to undo
+  box.typeChar(26);
+  EXPECT_EQ(box.text(), "ab");
+  box.selectAll();
+  t.clipboard.own = std::string("x\0y\rz", 5);
+  box.paste();
+  EXPECT_EQ(box.text(), "xy") << "the first line, without NULs";
 }
 
 namespace {
@@ -513,6 +533,11 @@ TEST(Pointer, OnlyTheLeftAndRightButtonsClickAndADoubleClickClicksOnce) {
   f.pointerUp(kRightButton, 0, {500, 500});
   EXPECT_EQ(log, "down4 up4 down2 up2 click down2 up2 click ");
 
+  log.clear();
+  f.pointerDown(kLeftButton, 0, {500, 500});
+  f.pointerUp(kRightButton, 0, {500, 500});  // another button's release does not click
+  f.pointerUp(kLeftButton, 0, {1000, 500});  // nor one just beyond the edge
+  EXPECT_EQ(log, "down1 up2 up1 ");
   log.clear();
   f.pointerDown(kLeftButton, 0, {2500, 500});
   f.pointerUp(kLeftButton, 0, {2500, 500});
