@@ -1,6 +1,5 @@
-// The Win32 forms backend: timers from SetTimer, text metrics from GDI, and a native peer for
-// every form (a borderless top-level window, child windows for frames and windowed controls,
-// windowless controls painted by their container in z-order).
+// The Win32 forms backend: the window classes, timers from SetTimer, text metrics and fonts from
+// GDI, the message loop, and a FormWindow peer for every form.
 #pragma once
 
 #include <windows.h>
@@ -10,12 +9,15 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
-#include <vector>
 
 #include "forms/runtime.h"
 #include "platform/win32/gdi.h"
 
 namespace win32 {
+
+// The classes of the windows a form is made of: the top-level window and a frame's window.
+inline constexpr wchar_t kFormClass[] = L"TervaloForm";
+inline constexpr wchar_t kFrameClass[] = L"TervaloFrame";
 
 class Backend final : public forms::TimerService,
                       public forms::TextMetrics,
@@ -40,11 +42,11 @@ class Backend final : public forms::TimerService,
   [[nodiscard]] int dpi() const { return dpi_; }
   [[nodiscard]] int toPx(int twips) const { return MulDiv(twips, dpi_, 1440); }
   [[nodiscard]] int toTwips(int px) const { return MulDiv(px, 1440, dpi_); }
+  [[nodiscard]] RECT pxRect(const forms::Rect& r) const {
+    return {toPx(r.left), toPx(r.top), toPx(r.left + r.width), toPx(r.top + r.height)};
+  }
   // Fonts are made once per distinct font and kept for the life of the program.
   HFONT font(const forms::Font& font);
-  // The UTF-16 text GDI draws: symbol fonts take each character by its ANSI code.
-  [[nodiscard]] static std::wstring drawable(const forms::Font& font, std::u32string_view text,
-                                             int underline = -1, bool prefixes = false);
 
   // Runs the message loop until WM_QUIT.
   static int runMessageLoop();
