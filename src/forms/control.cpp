@@ -8,11 +8,16 @@ namespace forms {
 
 Control::Control(Container* parent, Kind kind, std::string name, Rect rect, int index)
     : parent_(parent), kind_(kind), name_(std::move(name)), index_(index), rect_(rect) {
-  if (parent_ != nullptr) parent_->add(this);
+  if (parent_ == nullptr) return;
+  parent_->add(this);
+  changed(Change::Added);
 }
 
 Control::~Control() {
-  if (parent_ != nullptr) parent_->remove(this);
+  if (parent_ == nullptr) return;
+  form().forget(*this);
+  changed(Change::Removed);
+  parent_->remove(this);
 }
 
 Form& Control::form() {
@@ -78,6 +83,25 @@ void Control::setFocus() {
 
 bool Control::focused() { return form().focusedControl() == this; }
 
+bool Control::tabStop() const {
+  switch (kind_) {
+    case Kind::TextBox:
+    case Kind::ComboBox:
+    case Kind::ListBox:
+    case Kind::CheckBox:
+    case Kind::ScrollBar:
+    case Kind::Button:
+      break;
+    default:
+      return false;
+  }
+  // Visible in its form, whether the form itself is shown yet or not.
+  for (const Control* c = this; c != nullptr && c->kind_ != Kind::Form; c = c->parent_) {
+    if (!c->visible_) return false;
+  }
+  return enabled_;
+}
+
 void Control::bringToFront() {
   if (parent_ != nullptr) parent_->restack(this, true);
 }
@@ -139,7 +163,16 @@ int Control::runKeyDown(int key, int shift) {
   return key;
 }
 
-void Control::pressKey(int key, int shift) { runKeyDown(key, shift); }
+bool Control::pressKey(int key, int shift) {
+  key = runKeyDown(key, shift);
+  if (key == 0) return true;
+  if (!enabled_) return false;
+  if (key == kKeyTab && (shift & (kCtrl | kAlt)) == 0 && parent_ != nullptr) {
+    form().tabFrom(*this, (shift & kShift) != 0);
+    return true;
+  }
+  return keyDown(key, shift);
+}
 
 Container::~Container() {
   for (Control* c : children_) c->parent_ = nullptr;

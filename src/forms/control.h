@@ -86,6 +86,8 @@ class Control {
 
   void setFocus();
   [[nodiscard]] bool focused();
+  // Whether Tab stops here: native controls that take the keyboard, shown and enabled.
+  [[nodiscard]] bool tabStop() const;
   // Z-order among the siblings; windowed controls always stand above windowless ones.
   void bringToFront();
   void sendToBack();
@@ -105,8 +107,11 @@ class Control {
   void mouseDown(int button, int shift, int x, int y);
   void mouseUp(int button, int shift, int x, int y);
   void mouseMove(int button, int shift, int x, int y);
+  // A typed character, a code point.
   virtual void typeChar(int c);
-  virtual void pressKey(int key, int shift = 0);
+  // A key pressed: the key-down handler first (0 swallows it), then Tab moves the focus, then
+  // the control's own keys. True when the program took the key; false leaves it to the system.
+  bool pressKey(int key, int shift = 0);
 
  protected:
   void changed(Change what);
@@ -125,6 +130,8 @@ class Control {
   int runKeyPress(int c);
   // Runs the key-down handler; returns the key it left (0 when swallowed).
   int runKeyDown(int key, int shift);
+  // The control's own keys; true when it acted on the key.
+  virtual bool keyDown(int /*key*/, int /*shift*/) { return false; }
 
  private:
   friend class Container;

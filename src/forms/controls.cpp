@@ -69,10 +69,21 @@ TextBox::TextBox(Container& parent, std::string name, Rect rect, int index)
 void TextBox::setCaption(const std::string& text) {
   if (text == caption()) return;
   Control::setCaption(text);
-  // A text set by the program puts the caret at the start, as the classic boxes did.
+  // A text set by the program puts the caret at the start, as the classic boxes did, and
+  // leaves nothing to undo.
   selStart_ = 0;
   selLength_ = 0;
+  undo_.reset();
   fire(onChange);
+}
+
+void TextBox::setMaxLength(int n) { assign(maxLength_, std::max(0, n), Change::Appearance); }
+void TextBox::setLocked(bool on) { assign(locked_, on, Change::Appearance); }
+
+std::string TextBox::selText() const {
+  const std::u32string chars = decodeUtf8(caption());
+  const auto start = std::min<std::size_t>(static_cast<std::size_t>(selStart_), chars.size());
+  return encodeUtf8(chars.substr(start, static_cast<std::size_t>(selLength_)));
 }
 
 void TextBox::setSelection(int start, int length) {
@@ -100,6 +111,7 @@ void TextBox::replaceSelection(const std::u32string& with) {
     setSelection(caret, 0);
     return;
   }
+  undo_ = Undo{caption(), selStart_, selLength_};
   Control::setCaption(text);
   selStart_ = caret;
   selLength_ = 0;
@@ -107,51 +119,119 @@ void TextBox::replaceSelection(const std::u32string& with) {
   fire(onChange);
 }
 
-void TextBox::typeChar(int c) {
-  const int key = runKeyPress(c);
-  if (key == 0 || locked_ || !enabled()) return;
-  const int n = static_cast<int>(codePointCount(caption()));
-  if (key == kKeyBack) {
-    if (selLength_ == 0) {
-      if (selStart_ == 0) return;
-      --selStart_;
-      selLength_ = 1;
-    }
-    replaceSelection({});
-    return;
+void TextBox::edit(std::u32string with) {
+  if (locked_ || !enabled()) return;
+  if (maxLength_ > 0) {
+    const int n = static_cast<int>(codePointCount(caption()));
+    const int room = std::max(0, maxLength_ - (n - selLength_));
+    if (room == 0 && !with.empty()) return;
+    if (static_cast<int>(with.size()) > room) with.resize(static_cast<std::size_t>(room));
   }
-  if (key < 32) return;  // other control characters change nothing in a one-line box
-  if (maxLength_ > 0 && n - selLength_ + 1 > maxLength_) return;
-  replaceSelection(std::u32string(1, static_cast<char32_t>(key)));
+  replaceSelection(with);
 }
 
-void TextBox::pressKey(int key, int shift) {
-  key = runKeyDown(key, shift);
+void TextBox::selectAll() { setSelection(0, static_cast<int>(codePointCount(caption()))); }
+
+void TextBox::copy() {
+  if (selLength_ > 0) form().runtime().clipboard().setText(selText());
+}
+
+void TextBox::cut() {
+  if (selLength_ == 0 || locked_) return;
+  copy();
+  edit({});
+}
+
+void TextBox::clear() {
+  if (selLength_ > 0) edit({});
+}
+
+void TextBox::paste() {
+  if (locked_ || !enabled()) return;
+  std::u32string text = decodeUtf8(form().runtime().clipboard().text());
+  // A one-line box takes the clipboard's first line.
+  const auto eol = text.find_first_of(U"\r\n");
+  if (eol != std::u32string::npos) text.resize(eol);
+  std::erase(text, U'\0');
+  if (!text.empty()) edit(text);
+}
+
+void TextBox::undo() {
+  if (!undo_ || locked_ || !enabled()) return;
+  Undo back = std::move(*undo_);
+  undo_ = Undo{caption(), selStart_, selLength_};
+  const bool same = back.text == caption();
+  Control::setCaption(back.text);
+  const int n = static_cast<int>(codePointCount(back.text));
+  selStart_ = std::clamp(back.selStart, 0, n);
+  selLength_ = std::clamp(back.selLength, 0, n - selStart_);
+  changed(Change::Value);
+  if (!same) fire(onChange);
+}
+
+void TextBox::typeChar(int c) {
+  const int key = runKeyPress(c);
   if (key == 0 || !enabled()) return;
+  switch (key) {
+    case 1:  // Ctrl+A
+      selectAll();
+      return;
+    case 3:  // Ctrl+C
+      copy();
+      return;
+    case 22:  // Ctrl+V
+      paste();
+      return;
+    case 24:  // Ctrl+X
+      cut();
+      return;
+    case 26:  // Ctrl+Z
+      undo();
+      return;
+    case kKeyBack:
+      if (locked_) return;
+      if (selLength_ == 0) {
+        if (selStart_ == 0) return;
+        --selStart_;
+        selLength_ = 1;
+      }
+      edit({});
+      return;
+    default:
+      break;
+  }
+  // Other control characters change nothing in a one-line box; neither does a value that is
+  // no character.
+  if (key < 32 || key > 0x10FFFF || (key >= 0xD800 && key <= 0xDFFF)) return;
+  edit(std::u32string(1, static_cast<char32_t>(key)));
+}
+
+bool TextBox::keyDown(int key, int shift) {
+  if (shift != 0) return false;
   const int n = static_cast<int>(codePointCount(caption()));
   switch (key) {
     case kKeyDelete:
-      if (locked_) return;
+      if (locked_) return true;
       if (selLength_ == 0) {
-        if (selStart_ >= n) return;
+        if (selStart_ >= n) return true;
         selLength_ = 1;
       }
-      replaceSelection({});
-      break;
+      edit({});
+      return true;
     case kKeyLeft:
       setSelection(selLength_ > 0 ? selStart_ : selStart_ - 1, 0);
-      break;
+      return true;
     case kKeyRight:
       setSelection(selLength_ > 0 ? selStart_ + selLength_ : selStart_ + 1, 0);
-      break;
+      return true;
     case kKeyHome:
       setSelection(0, 0);
-      break;
+      return true;
     case kKeyEnd:
       setSelection(n, 0);
-      break;
+      return true;
     default:
-      break;
+      return false;
   }
 }
 
@@ -249,9 +329,10 @@ void ScrollBar::scrollTo(int thumbPos) {
 Button::Button(Container& parent, std::string name, Rect rect, int index)
     : Control(&parent, Kind::Button, std::move(name), rect, index) {}
 
-void Button::pressKey(int key, int shift) {
-  key = runKeyDown(key, shift);
-  if (key == kKeyReturn || key == ' ') click();
+bool Button::keyDown(int key, int /*shift*/) {
+  if (key != kKeyReturn && key != ' ') return false;
+  click();
+  return true;
 }
 
 }  // namespace forms

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -91,26 +92,52 @@ class TextBox : public Control {
   [[nodiscard]] const std::string& text() const { return caption(); }
   void setText(const std::string& text) { setCaption(text); }
   void setCaption(const std::string& text) override;
+  // The most characters typing or pasting may leave in the box; 0: no limit. Text set by the
+  // program may be longer.
   [[nodiscard]] int maxLength() const { return maxLength_; }
-  void setMaxLength(int n) { maxLength_ = n; }
+  void setMaxLength(int n);
   // Selection in characters (code points).
   [[nodiscard]] int selStart() const { return selStart_; }
   [[nodiscard]] int selLength() const { return selLength_; }
+  [[nodiscard]] std::string selText() const;
   void setSelection(int start, int length);
+  // A locked box can be read, selected and copied from, but not changed by the user.
   [[nodiscard]] bool locked() const { return locked_; }
-  void setLocked(bool on) { locked_ = on; }
+  void setLocked(bool on);
   // The selection as the native box reports it after the user moved the caret.
   void syncSelection(int start, int length);
 
+  // Typing: the key-press handler first (0 swallows the key), then the edit box's rules,
+  // Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z included.
   void typeChar(int c) override;
-  void pressKey(int key, int shift = 0) override;
+  // The edit commands of the keyboard and of the box's context menu. A paste takes the
+  // clipboard's first line, as much of it as the maximum length leaves room for.
+  void selectAll();
+  void copy();
+  void cut();
+  void paste();
+  void clear();
+  // Takes back the last edit of the user; a second undo makes it again.
+  void undo();
+
+ protected:
+  bool keyDown(int key, int shift) override;
 
  private:
+  // Replaces the selection with the user's text, cut to the room the maximum length leaves.
+  void edit(std::u32string with);
   void replaceSelection(const std::u32string& with);
   int maxLength_ = 0;  // 0: no limit
   int selStart_ = 0;
   int selLength_ = 0;
   bool locked_ = false;
+  // The text and caret before the user's last edit.
+  struct Undo {
+    std::string text;
+    int selStart = 0;
+    int selLength = 0;
+  };
+  std::optional<Undo> undo_;
 };
 
 // The list shared by combo boxes and list boxes.
@@ -195,8 +222,10 @@ class ScrollBar : public Control {
 class Button : public Control {
  public:
   Button(Container& parent, std::string name, Rect rect, int index = -1);
-  // Enter or Space on a focused button clicks it.
-  void pressKey(int key, int shift = 0) override;
+
+ protected:
+  // Enter or Space on a focused button clicks it, once.
+  bool keyDown(int key, int shift) override;
 };
 
 // Builds a control array: std::array elements made in place, so controls need not move.

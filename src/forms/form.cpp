@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "forms/controls.h"
 #include "forms/timer.h"
 
 namespace forms {
 
 Form::Form(Runtime& runtime, std::string name, Rect rect)
-    : Container(nullptr, Kind::Form, std::move(name), rect), runtime_(runtime) {
+    : Container(nullptr, Kind::Form, std::move(name), rect),
+      runtime_(runtime),
+      serial_(runtime.nextSerial()) {
   visible_ = false;
 }
 
@@ -64,6 +67,57 @@ void Form::setFocusTo(Control* c) {
   if (c != nullptr) notify(*c, Change::Focus);
 }
 
+void Form::forget(const Control& c) {
+  if (focus_ == &c) focus_ = nullptr;
+  if (capture_ == &c) capture_ = nullptr;
+}
+
+namespace {
+void collectTabStops(const Container& c, std::vector<Control*>& out) {
+  for (Control* child : c.children()) {
+    if (child->kind() == Kind::Frame) {
+      if (child->visible()) collectTabStops(static_cast<const Container&>(*child), out);
+    } else if (child->tabStop()) {
+      out.push_back(child);
+    }
+  }
+}
+}  // namespace
+
+std::vector<Control*> Form::tabOrder() const {
+  std::vector<Control*> stops;
+  collectTabStops(*this, stops);
+  std::stable_sort(stops.begin(), stops.end(), [](const Control* a, const Control* b) {
+    const Rect ra = a->formRect();
+    const Rect rb = b->formRect();
+    return ra.top != rb.top ? ra.top < rb.top : ra.left < rb.left;
+  });
+  return stops;
+}
+
+void Form::tabFrom(Control& from, bool backwards) {
+  const std::vector<Control*> stops = tabOrder();
+  if (stops.empty()) return;
+  const auto n = static_cast<std::ptrdiff_t>(stops.size());
+  const auto at = std::find(stops.begin(), stops.end(), &from) - stops.begin();
+  std::ptrdiff_t next = 0;
+  if (at == n) {
+    // From a control Tab does not stop at: the first stop after it on the form.
+    const Rect r = from.formRect();
+    const auto after = std::find_if(stops.begin(), stops.end(), [&](const Control* c) {
+      const Rect rc = c->formRect();
+      return rc.top > r.top || (rc.top == r.top && rc.left > r.left);
+    });
+    next = after - stops.begin();
+    if (backwards) next -= 1;
+  } else {
+    next = at + (backwards ? -1 : 1);
+  }
+  Control* target = stops[static_cast<std::size_t>((next % n + n) % n)];
+  target->setFocus();
+  if (target->kind() == Kind::TextBox) static_cast<TextBox*>(target)->selectAll();
+}
+
 void Form::removeTimer(Timer* t) { std::erase(timers_, t); }
 
 Point Form::localTo(const Control& target, Container& c, Point p) const {
@@ -78,6 +132,7 @@ void Form::pointerDown(Container& c, int button, int shift, Point p) {
     Control& target = c.pointerTarget(p, local);
     capture_ = &target;
     captureButton_ = button;
+    captureClicks_ = true;
     target.mouseDown(button, shift, local.x, local.y);
   });
 }
@@ -97,7 +152,9 @@ void Form::pointerUp(Container& c, int button, int shift, Point p) {
     target.mouseUp(button, shift, local.x, local.y);
     const bool inside =
         local.x >= 0 && local.y >= 0 && local.x < target.width() && local.y < target.height();
-    if (sameButton && inside && !unloaded_) target.click();
+    // Only the left and the right buttons click, and not the release of a double click.
+    const bool clicks = captureClicks_ && (button == kLeftButton || button == kRightButton);
+    if (sameButton && inside && clicks && !unloaded_) target.click();
   });
 }
 
@@ -114,10 +171,14 @@ void Form::pointerMove(Container& c, int button, int shift, Point p) {
   });
 }
 
-void Form::pointerDoubleClick(Container& c, Point p) {
+void Form::pointerDoubleClick(Container& c, int /*shift*/, Point p) {
   runtime_.dispatch([&] {
     Point local;
-    c.pointerTarget(p, local).dblClick();
+    Control& target = c.pointerTarget(p, local);
+    capture_ = &target;
+    captureButton_ = kLeftButton;
+    captureClicks_ = false;
+    target.dblClick();
   });
 }
 

@@ -42,6 +42,15 @@ class Form : public Container {
   std::function<void(Form&)> onUnloaded;  // for the owner: drop and dispose the form
 
   [[nodiscard]] Control* focusedControl() const { return focus_; }
+  // The native window gave the keyboard to c (a click into a box): the model follows.
+  void syncFocus(Control* c) { focus_ = c; }
+  // Tab and Shift+Tab: the next or previous tab stop after `from`, top to bottom and left to
+  // right on the form, wrapping around. A text box reached this way has its text selected.
+  void tabFrom(Control& from, bool backwards);
+  // The controls Tab stops at, in order.
+  [[nodiscard]] std::vector<Control*> tabOrder() const;
+  // Identifies this instance among every form made on its runtime; never reused.
+  [[nodiscard]] int serial() const { return serial_; }
   // When the form takes the keyboard from the user's window: never (the bar: a click on a tile
   // must not take it), when clicked (the clock panel, for Enter), or as soon as it appears (the
   // configuration window, opened to be typed in).
@@ -56,7 +65,9 @@ class Form : public Container {
   void pointerDown(Container& c, int button, int shift, Point p);
   void pointerUp(Container& c, int button, int shift, Point p);
   void pointerMove(Container& c, int button, int shift, Point p);
-  void pointerDoubleClick(Container& c, Point p);
+  // The second left press of a double click: a double-click event, not a second click; the
+  // release that follows only raises MouseUp.
+  void pointerDoubleClick(Container& c, int shift, Point p);
   // From the form's own client coordinates.
   void pointerDown(int button, int shift, Point p) { pointerDown(*this, button, shift, p); }
   void pointerUp(int button, int shift, Point p) { pointerUp(*this, button, shift, p); }
@@ -67,6 +78,8 @@ class Form : public Container {
   friend class Timer;
   void notify(Control& c, Change what);
   void setFocusTo(Control* c);
+  // A control going away: nothing of the form may point at it any more.
+  void forget(const Control& c);
   void addTimer(Timer* t) { timers_.push_back(t); }
   void removeTimer(Timer* t);
   [[nodiscard]] Point localTo(const Control& target, Container& c, Point p) const;
@@ -77,6 +90,8 @@ class Form : public Container {
   Control* focus_ = nullptr;
   Control* capture_ = nullptr;
   int captureButton_ = 0;
+  bool captureClicks_ = true;
+  int serial_;
   bool unloaded_ = false;
   bool everShown_ = false;
   Activation activation_ = Activation::Never;

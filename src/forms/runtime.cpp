@@ -19,8 +19,9 @@ class HeadlessPeer final : public FormPeer {
 
 }  // namespace
 
-Runtime::Runtime(TimerService& timers, TextMetrics& metrics, PeerFactory* peers)
-    : timers_(timers), metrics_(metrics), peers_(peers) {}
+Runtime::Runtime(TimerService& timers, TextMetrics& metrics, PeerFactory* peers,
+                 Clipboard* clipboard)
+    : timers_(timers), metrics_(metrics), peers_(peers), clipboard_(clipboard) {}
 
 Runtime::~Runtime() = default;
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,8 +17,23 @@ class Control;
 class Form;
 class Timer;
 
-// What changed on a control, so that a native peer updates only that.
-enum class Change { Geometry, Visibility, Appearance, Text, Value, List, Enabled, ZOrder, Focus };
+// What changed on a control, so that a native peer updates only that. Added comes from the
+// control's constructor once it is attached to its container: the control may still be under
+// construction, so a peer only notes it and makes its native window later. Removed comes from
+// its destructor, when only its address may be used, as a key.
+enum class Change {
+  Geometry,
+  Visibility,
+  Appearance,
+  Text,
+  Value,
+  List,
+  Enabled,
+  ZOrder,
+  Focus,
+  Added,
+  Removed,
+};
 
 class TimerService {
  public:
@@ -45,6 +61,24 @@ class FormPeer {
   virtual void changed(Control& control, Change what) = 0;
 };
 
+// The system clipboard's text, for the text boxes' cut, copy and paste.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual std::string text() = 0;
+  virtual void setText(const std::string& utf8) = 0;
+};
+
+// A clipboard of the process alone, for runs with no system behind them.
+class MemoryClipboard final : public Clipboard {
+ public:
+  std::string text() override { return text_; }
+  void setText(const std::string& utf8) override { text_ = utf8; }
+
+ private:
+  std::string text_;
+};
+
 class PeerFactory {
  public:
   virtual ~PeerFactory() = default;
@@ -53,13 +87,17 @@ class PeerFactory {
 
 class Runtime {
  public:
-  Runtime(TimerService& timers, TextMetrics& metrics, PeerFactory* peers = nullptr);
+  Runtime(TimerService& timers, TextMetrics& metrics, PeerFactory* peers = nullptr,
+          Clipboard* clipboard = nullptr);
   ~Runtime();
   Runtime(const Runtime&) = delete;
   Runtime& operator=(const Runtime&) = delete;
 
   TimerService& timers() { return timers_; }
   TextMetrics& metrics() { return metrics_; }
+  Clipboard& clipboard() { return clipboard_ != nullptr ? *clipboard_ : ownClipboard_; }
+  // A number for each form made on this runtime, never given twice.
+  int nextSerial() { return ++serials_; }
   void setPeerFactory(PeerFactory* peers) { peers_ = peers; }
   std::unique_ptr<FormPeer> createPeer(Form& form);
 
@@ -98,6 +136,9 @@ class Runtime {
   TimerService& timers_;
   TextMetrics& metrics_;
   PeerFactory* peers_;
+  Clipboard* clipboard_;
+  MemoryClipboard ownClipboard_;
+  int serials_ = 0;
   int depth_ = 0;
   std::vector<std::unique_ptr<Form>> graveyard_;
   std::vector<std::unique_ptr<FormPeer>> retiredPeers_;

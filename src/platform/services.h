@@ -44,8 +44,13 @@ class Platform {
 
   // Pointer and screen.
   virtual PointerPos pointer() = 0;
-  // True when the left button is down now or was pressed since the previous question.
-  virtual bool leftButtonPressed() = 0;
+  // True when the left button is down now or was pressed since the previous question. While a
+  // box of this program is open, and for the click that dismissed it, the answer is false: the
+  // box's own clicks are not clicks on the desktop.
+  bool leftButtonPressed() {
+    const bool pressed = readLeftButton();
+    return pressed && modalDepth_ == 0;
+  }
   virtual int screenWidthTwips() = 0;
   virtual int screenHeightTwips() = 0;
   virtual double twipsPerPixel() = 0;
@@ -58,7 +63,11 @@ class Platform {
   // Shell.
   // Opens a path (already in the system's ANSI code page) with the shell's default verb.
   virtual void shellOpen(WindowHandle owner, const std::string& ansiPath) = 0;
-  virtual void aboutBox(WindowHandle owner, const std::string& title, const std::string& text) = 0;
+  // The system's about box; returns when the user closes it.
+  void aboutBox(WindowHandle owner, const std::string& title, const std::string& text) {
+    Modal modal(*this);
+    showAboutBox(owner, title, text);
+  }
 
   // System facts.
   // The logon name, or nothing when the system could not tell.
@@ -77,7 +86,12 @@ class Platform {
   // Clipboard and messages.
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& text) = 0;
-  virtual void messageBox(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+  // A message box with an OK button; returns when the user closes it.
+  void messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+    Modal modal(*this);
+    showMessageBox(text, title, icon);
+  }
+  [[nodiscard]] bool modalBoxOpen() const { return modalDepth_ > 0; }
 
   // Files: whole files, as bytes.
   virtual std::optional<std::string> readFile(const std::string& path) = 0;
@@ -91,6 +105,31 @@ class Platform {
 
   // Ends the program at once.
   virtual void exitProgram() = 0;
+
+ protected:
+  virtual bool readLeftButton() = 0;
+  virtual void showAboutBox(WindowHandle owner, const std::string& title,
+                            const std::string& text) = 0;
+  virtual void showMessageBox(const std::string& text, const std::string& title,
+                              MessageIcon icon) = 0;
+
+ private:
+  // A box runs its own message loop and the windows' timers go on polling the button meanwhile.
+  // When it closes, the press that closed it is read once and forgotten.
+  class Modal {
+   public:
+    explicit Modal(Platform& p) : p_(p) { ++p_.modalDepth_; }
+    ~Modal() {
+      p_.readLeftButton();
+      --p_.modalDepth_;
+    }
+    Modal(const Modal&) = delete;
+    Modal& operator=(const Modal&) = delete;
+
+   private:
+    Platform& p_;
+  };
+  int modalDepth_ = 0;
 };
 
 }  // namespace platform

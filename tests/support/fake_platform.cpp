@@ -6,7 +6,7 @@
 
 namespace testing_support {
 
-bool FakePlatform::leftButtonPressed() {
+bool FakePlatform::readLeftButton() {
   const bool was = leftButton;
   leftButton = false;
   return was;

@@ -1,6 +1,7 @@
 // A platform whose answers each test sets and which records every call.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,11 +42,18 @@ class FakePlatform final : public platform::Platform {
     platform::MessageIcon icon;
   };
   std::vector<Message> messages;
-  int aboutBoxes = 0;
+  struct About {
+    platform::WindowHandle owner;
+    std::string title;
+    std::string text;
+  };
+  std::vector<About> aboutBoxes;
+  // Runs while a message box or the about box is open (the user's time with the box).
+  std::function<void()> whileBoxOpen;
   bool exited = false;
 
   platform::PointerPos pointer() override { return pointerPos; }
-  bool leftButtonPressed() override;
+  bool readLeftButton() override;
   int screenWidthTwips() override;
   int screenHeightTwips() override;
   double twipsPerPixel() override { return twipsPerPx; }
@@ -54,8 +62,10 @@ class FakePlatform final : public platform::Platform {
   void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override {
     shellOpened.emplace_back(owner, ansiPath);
   }
-  void aboutBox(platform::WindowHandle, const std::string&, const std::string&) override {
-    ++aboutBoxes;
+  void showAboutBox(platform::WindowHandle owner, const std::string& title,
+                    const std::string& text) override {
+    aboutBoxes.push_back({owner, title, text});
+    if (whileBoxOpen) whileBoxOpen();
   }
   std::optional<std::string> logonName() override { return logon; }
   platform::OsVersion version() override { return os; }
@@ -67,9 +77,10 @@ class FakePlatform final : public platform::Platform {
   std::string longDate() override { return longDateText; }
   std::string clipboardText() override { return clipboard; }
   void setClipboardText(const std::string& text) override { clipboard = text; }
-  void messageBox(const std::string& text, const std::string& title,
-                  platform::MessageIcon icon) override {
+  void showMessageBox(const std::string& text, const std::string& title,
+                      platform::MessageIcon icon) override {
     messages.push_back({text, title, icon});
+    if (whileBoxOpen) whileBoxOpen();
   }
   std::optional<std::string> readFile(const std::string& path) override;
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;

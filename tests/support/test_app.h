@@ -22,15 +22,28 @@ class FakeMetrics final : public forms::TextMetrics {
   }
 };
 
+// The clipboard the text boxes use: by default its own text, in an App the fake platform's, so
+// that what the program puts there can be pasted.
+class TestClipboard final : public forms::Clipboard {
+ public:
+  std::string text() override { return *target; }
+  void setText(const std::string& utf8) override { *target = utf8; }
+  std::string own;
+  std::string* target = &own;
+};
+
 struct TestRuntime {
   forms::VirtualTimers timers;
   FakeMetrics metrics;
-  forms::Runtime runtime{timers, metrics};
+  TestClipboard clipboard;
+  forms::Runtime runtime{timers, metrics, nullptr, &clipboard};
 };
 
 struct TestApp : TestRuntime {
   FakePlatform platform;
   App app{platform, runtime};
+
+  TestApp() { clipboard.target = &platform.clipboard; }
 
   // What the splash leaves behind, then the bar shown as the splash shows it.
   frmSide& startBar(const std::string& language = "ENGLISH", int osMajor = 10) {

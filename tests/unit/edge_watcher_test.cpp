@@ -221,11 +221,12 @@ TEST(EdgeWatcher, TheClockPanelIsRefreshedEveryTickWhileOpenAndAChangedScreenRel
   EXPECT_EQ(bar.Label1.caption(), "16200");
   EXPECT_EQ(bar.Label2.caption(), "0");
 
+  const int firstBar = bar.serial();
   t.platform.screenWidthPx = 1280;
   t.platform.screenHeightPx = 1024;
   t.timers.advance(10);
   frmSide& fresh = t.side();
-  EXPECT_NE(&fresh, &bar) << "a new bar, loaded for the new screen";
+  EXPECT_NE(fresh.serial(), firstBar) << "a new bar, loaded for the new screen";
   EXPECT_EQ(fresh.SavedScreenWidth, 19200.0F);
   EXPECT_EQ(fresh.height(), 15360 + 600);
   EXPECT_EQ(fresh.width(), 1);

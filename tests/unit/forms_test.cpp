@@ -315,3 +315,264 @@ TEST(Labels, AccessKeysAndAutoSize) {
   l.setFontSize(20);
   EXPECT_EQ(l.width(), 600);
 }
+
+TEST(TextBoxes, ClipboardKeysRespectTheLimitTheLockAndTheKeyPressHandler) {
+  TestRuntime t;
+  Form f(t.runtime, "f", {0, 0, 5000, 5000});
+  TextBox box(f, "box", {0, 0, 1000, 300});
+  int changes = 0;
+  box.onChange = [&] { ++changes; };
+  bool swallowPaste = false;
+  box.onKeyPress = [&](int& key) {
+    if (swallowPaste && key == 22) key = 0;
+  };
+  box.setMaxLength(9);
+  box.setText("ab");
+  box.setSelection(1, 0);
+  t.clipboard.own = "C:\\Users\\Ana\r\nsecond line";
+  box.typeChar(22);  // Ctrl+V: the first line, cut to the room left (7 of 9)
+  EXPECT_EQ(box.text(), "aC:\\Userb");
+  EXPECT_EQ(box.selStart(), 8);
+  box.typeChar(22);  // no room left
+  EXPECT_EQ(box.text(), "aC:\\Userb");
+
+  box.typeChar(1);  // Ctrl+A
+  EXPECT_EQ(box.selLength(), 9);
+  box.typeChar(24);  // Ctrl+X
+  EXPECT_EQ(box.text(), "");
+  EXPECT_EQ(t.clipboard.own, "aC:\\Userb");
+  box.typeChar(26);  // Ctrl+Z takes the cut back, a second one makes it again
+  EXPECT_EQ(box.text(), "aC:\\Userb");
+  box.typeChar(26);
+  EXPECT_EQ(box.text(), "");
+  t.clipboard.own = "0123456789";
+  box.paste();  // the context menu's Paste follows the same rules as Ctrl+V
+  EXPECT_EQ(box.text(), "012345678");
+  const int changesBefore = changes;
+
+  swallowPaste = true;
+  t.clipboard.own = "x";
+  box.selectAll();
+  box.typeChar(22);
+  EXPECT_EQ(box.text(), "012345678") << "a key the handler swallowed does nothing";
+  swallowPaste = false;
+
+  box.setLocked(true);
+  box.setSelection(0, 2);
+  box.typeChar(3);  // Ctrl+C still copies from a locked box
+  EXPECT_EQ(t.clipboard.own, "01");
+  for (int key : {22, 24, 26, int(kKeyBack), int('z')}) box.typeChar(key);
+  box.cut();
+  box.clear();
+  box.pressKey(kKeyDelete);
+  EXPECT_EQ(box.text(), "012345678") << "nothing changes a locked box";
+  EXPECT_EQ(changes, changesBefore);
+  box.pressKey(kKeyHome);
+  EXPECT_EQ(box.selStart(), 0) << "the caret still moves in a locked box";
+  box.pressKey(kKeyEnd);
+  EXPECT_EQ(box.selStart(), 9);
+
+  box.setLocked(false);
+  box.setMaxLength(0);
+  box.typeChar(0x1F600);  // outside the basic plane: one character, whole
+  EXPECT_EQ(box.text(), "012345678\xF0\x9F\x98\x80");
+  box.typeChar(0xD83D);  // half a surrogate pair is no character
+  box.typeChar(7);       // nor is a bell
+  EXPECT_EQ(box.text(), "012345678\xF0\x9F\x98\x80");
+  box.typeChar(kKeyBack);
+  EXPECT_EQ(box.text(), "012345678");
+}
+
+namespace {
+// A native side that only writes down what it is told.
+class RecordingPeers final : public PeerFactory {
+ public:
+  struct Peer final : FormPeer {
+    explicit Peer(RecordingPeers& o) : owner(o) {}
+    [[nodiscard]] std::uintptr_t handle() const override { return 0x100; }
+    void changed(Control& c, Change what) override {
+      if (what == Change::Added) owner.log += "+" + c.name() + " ";
+      if (what == Change::Removed) owner.log += "-" + c.name() + " ";
+    }
+    RecordingPeers& owner;
+  };
+  std::unique_ptr<FormPeer> createPeer(Form& /*form*/) override {
+    return std::make_unique<Peer>(*this);
+  }
+  std::string log;
+};
+}  // namespace
+
+TEST(Structure, ControlsAddedOrRemovedAfterShowReachTheNativeSideAndLeaveNothingBehind) {
+  TestRuntime t;
+  RecordingPeers peers;
+  t.runtime.setPeerFactory(&peers);
+  Form f(t.runtime, "f", {0, 0, 5000, 5000});
+  Frame frame(f, "frame", {0, 0, 3000, 3000});
+  f.show();
+  auto box = std::make_unique<TextBox>(frame, "late", Rect{100, 100, 1000, 300});
+  auto label = std::make_unique<Label>(f, "tip", Rect{0, 4000, 1000, 300});
+  EXPECT_EQ(peers.log, "+late +tip ");
+
+  box->typeChar('a');
+  EXPECT_EQ(box->text(), "a") << "a control added after show is usable";
+  box->setFocus();
+  int clicks = 0;
+  label->onClick = [&] { ++clicks; };
+  f.pointerDown(kLeftButton, 0, {500, 4100});  // pressed: the form holds the label
+
+  box.reset();
+  label.reset();
+  EXPECT_EQ(peers.log, "+late +tip -late -tip ");
+  EXPECT_EQ(f.focusedControl(), nullptr);
+  EXPECT_TRUE(frame.children().empty());
+  f.pointerUp(kLeftButton, 0, {500, 4100});  // released over where it was: nothing to click
+  EXPECT_EQ(clicks, 0);
+  t.runtime.setPeerFactory(nullptr);
+}
+
+TEST(Focus, TabMovesThroughShownEnabledControlsTopToBottomAndWraps) {
+  TestRuntime t;
+  Form f(t.runtime, "f", {0, 0, 9000, 9000});
+  // Declared out of their order on the form: Tab follows the layout, not the declaration.
+  TextBox folder(f, "folder", {100, 1000, 3000, 300});
+  TextBox name(f, "name", {500, 100, 2000, 300});
+  TextBox glyph(f, "glyph", {100, 100, 300, 300});
+  Frame frame(f, "frame", {0, 2000, 5000, 2000});
+  CheckBox tick(frame, "tick", {100, 100, 300, 300});
+  TextBox hidden(f, "hidden", {100, 1500, 3000, 300});
+  TextBox disabled(f, "disabled", {100, 1600, 3000, 300});
+  Label label(f, "label", {100, 1700, 3000, 300});
+  Button ok(f, "ok", {100, 5000, 1000, 400});
+  hidden.setVisible(false);
+  disabled.setEnabled(false);
+  folder.setText("C:\\");
+
+  auto names = [&] {
+    std::string s;
+    for (Control* c : f.tabOrder()) s += c->name() + " ";
+    return s;
+  };
+  EXPECT_EQ(names(), "glyph name folder tick ok ");
+
+  glyph.setFocus();
+  std::string visited;
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_TRUE(f.focusedControl()->pressKey(kKeyTab));
+    visited += f.focusedControl()->name() + " ";
+  }
+  EXPECT_EQ(visited, "name folder tick ok glyph ");
+  visited.clear();
+  for (int i = 0; i < 3; ++i) {
+    f.focusedControl()->pressKey(kKeyTab, kShift);
+    visited += f.focusedControl()->name() + " ";
+  }
+  EXPECT_EQ(visited, "ok tick folder ");
+  EXPECT_EQ(folder.selLength(), 3) << "a box reached by Tab has its text selected";
+
+  frame.setVisible(false);  // what a hidden frame holds is skipped
+  folder.pressKey(kKeyTab);
+  EXPECT_EQ(f.focusedControl(), &ok);
+
+  f.syncFocus(&name);  // the user clicked into the name box
+  EXPECT_TRUE(name.focused());
+  name.onKeyDown = [](int& key, int) {
+    if (key == kKeyTab) key = 0;
+  };
+  name.pressKey(kKeyTab);
+  EXPECT_TRUE(name.focused()) << "a Tab the handler swallowed stays";
+  EXPECT_FALSE(name.pressKey('A')) << "a key the program does not take is left to the system";
+}
+
+TEST(Pointer, OnlyTheLeftAndRightButtonsClickAndADoubleClickClicksOnce) {
+  TestRuntime t;
+  Form f(t.runtime, "f", {0, 0, 6000, 6000});
+  Label tile(f, "tile", {0, 0, 1000, 1000});
+  Label off(f, "off", {2000, 0, 1000, 1000});
+  std::string log;
+  tile.onMouseDown = [&](const MouseEvent& e) { log += "down" + std::to_string(e.button) + " "; };
+  tile.onMouseUp = [&](const MouseEvent& e) { log += "up" + std::to_string(e.button) + " "; };
+  tile.onClick = [&] { log += "click "; };
+  tile.onDblClick = [&] { log += "dbl "; };
+  off.setEnabled(false);
+  off.onClick = [&] { log += "disabled-click "; };
+  off.onMouseDown = [&](const MouseEvent&) { log += "disabled-down "; };
+
+  f.pointerDown(kLeftButton, 0, {500, 500});
+  f.pointerUp(kLeftButton, 0, {500, 500});
+  f.pointerDoubleClick(f, 0, {500, 500});
+  f.pointerUp(kLeftButton, 0, {500, 500});
+  EXPECT_EQ(log, "down1 up1 click dbl up1 ");
+
+  log.clear();
+  f.pointerDown(kMiddleButton, 0, {500, 500});
+  f.pointerUp(kMiddleButton, 0, {500, 500});
+  f.pointerDown(kRightButton, 0, {500, 500});
+  f.pointerUp(kRightButton, 0, {500, 500});
+  f.pointerDown(kRightButton, 0, {500, 500});  // a quick second right press is a press
+  f.pointerUp(kRightButton, 0, {500, 500});
+  EXPECT_EQ(log, "down4 up4 down2 up2 click down2 up2 click ");
+
+  log.clear();
+  f.pointerDown(kLeftButton, 0, {2500, 500});
+  f.pointerUp(kLeftButton, 0, {2500, 500});
+  off.click();
+  EXPECT_EQ(log, "") << "a disabled control neither hears nor clicks";
+}
+
+TEST(Lists, TheSelectionFollowsItsEntryAsOthersComeAndGo) {
+  TestRuntime t;
+  Form f(t.runtime, "f", {0, 0, 6000, 6000});
+  ListBox list(f, "list", {0, 0, 1000, 1000});
+  int clicks = 0;
+  list.onClick = [&] { ++clicks; };
+  for (const char* s : {"a", "b", "c"}) list.addItem(s);
+  list.setListIndex(1);
+  list.addItem("first", 0);
+  EXPECT_EQ(list.listIndex(), 2);
+  EXPECT_EQ(list.text(), "b");
+  list.addItem("last");
+  list.addItem("mid", 3);
+  EXPECT_EQ(list.text(), "b");
+  list.removeItem(0);
+  EXPECT_EQ(list.listIndex(), 1);
+  EXPECT_EQ(list.text(), "b");
+  list.removeItem(3);
+  EXPECT_EQ(list.text(), "b");
+  list.removeItem(1);
+  EXPECT_EQ(list.listIndex(), -1) << "removing the selected entry leaves none selected";
+  EXPECT_EQ(clicks, 1) << "only the program's own choice clicked";
+}
+
+TEST(ScrollBars, ANewRangePullsTheValueInsideAndTellsOnlyWhenItMoved) {
+  TestRuntime t;
+  Form f(t.runtime, "f", {0, 0, 100, 100});
+  ScrollBar bar(f, "bar", {0, 0, 100, 20}, 0, 10, 8);
+  int changes = 0;
+  bar.onChange = [&] { ++changes; };
+  bar.setRange(0, 20);
+  EXPECT_EQ(bar.value(), 8);
+  EXPECT_EQ(changes, 0);
+  bar.setRange(6, 2);  // reversed, and the value beyond it
+  EXPECT_EQ(bar.value(), 6);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(bar.valueToThumb(6), 0);
+  bar.setRange(0, 1);
+  EXPECT_EQ(bar.value(), 1);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST(Buttons, EnterOrSpaceClicksOnceAndOtherKeysAreLeftToTheSystem) {
+  TestRuntime t;
+  Form f(t.runtime, "f", {0, 0, 5000, 5000});
+  Button ok(f, "ok", {0, 0, 1000, 400});
+  int clicks = 0;
+  ok.onClick = [&] { ++clicks; };
+  EXPECT_TRUE(ok.pressKey(kKeyReturn));
+  EXPECT_TRUE(ok.pressKey(' '));
+  EXPECT_FALSE(ok.pressKey('A'));
+  EXPECT_EQ(clicks, 2);
+  ok.setEnabled(false);
+  ok.pressKey(' ');
+  EXPECT_EQ(clicks, 2);
+}

@@ -265,8 +265,7 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
     }
     case WM_LBUTTONDBLCLK: {
       SetCapture(node.hwnd);
-      form_.pointerDown(*node.container, forms::kLeftButton, shiftState(wp), twipsAt(lp));
-      form_.pointerDoubleClick(*node.container, twipsAt(lp));
+      form_.pointerDoubleClick(*node.container, shiftState(wp), twipsAt(lp));
       return 0;
     }
     case WM_LBUTTONUP:

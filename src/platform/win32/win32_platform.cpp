@@ -81,7 +81,7 @@ platform::PointerPos Win32Platform::pointer() {
   return {static_cast<int>(p.x), static_cast<int>(p.y)};
 }
 
-bool Win32Platform::leftButtonPressed() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
+bool Win32Platform::readLeftButton() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
 
 int Win32Platform::screenWidthTwips() { return MulDiv(widthPx_, kTwipsPerInch, dpi_); }
 
@@ -105,8 +105,8 @@ void Win32Platform::shellOpen(platform::WindowHandle owner, const std::string& a
   ShellExecuteA(asHwnd(owner), nullptr, ansiPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void Win32Platform::aboutBox(platform::WindowHandle owner, const std::string& title,
-                             const std::string& text) {
+void Win32Platform::showAboutBox(platform::WindowHandle owner, const std::string& title,
+                                 const std::string& text) {
   ShellAboutW(asHwnd(owner), widen(title).c_str(), widen(text).c_str(),
               LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
 }
@@ -216,8 +216,8 @@ void Win32Platform::setClipboardText(const std::string& text) {
   if (SetClipboardData(CF_UNICODETEXT, mem) == nullptr) GlobalFree(mem);
 }
 
-void Win32Platform::messageBox(const std::string& text, const std::string& title,
-                               platform::MessageIcon icon) {
+void Win32Platform::showMessageBox(const std::string& text, const std::string& title,
+                                   platform::MessageIcon icon) {
   UINT flags = MB_OK | MB_TOPMOST | MB_SETFOREGROUND;
   switch (icon) {
     case platform::MessageIcon::Critical:

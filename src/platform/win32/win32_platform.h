@@ -13,15 +13,15 @@ class Win32Platform final : public platform::Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   platform::PointerPos pointer() override;
-  bool leftButtonPressed() override;
+  bool readLeftButton() override;
   int screenWidthTwips() override;
   int screenHeightTwips() override;
   double twipsPerPixel() override;
   void makeTopmost(platform::WindowHandle window) override;
   bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t alpha) override;
   void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override;
-  void aboutBox(platform::WindowHandle owner, const std::string& title,
-                const std::string& text) override;
+  void showAboutBox(platform::WindowHandle owner, const std::string& title,
+                    const std::string& text) override;
   std::optional<std::string> logonName() override;
   platform::OsVersion version() override;
   std::optional<std::string> localeInfo(int item) override;
@@ -32,8 +32,8 @@ class Win32Platform final : public platform::Platform {
   std::string longDate() override;
   std::string clipboardText() override;
   void setClipboardText(const std::string& text) override;
-  void messageBox(const std::string& text, const std::string& title,
-                  platform::MessageIcon icon) override;
+  void showMessageBox(const std::string& text, const std::string& title,
+                      platform::MessageIcon icon) override;
   std::optional<std::string> readFile(const std::string& path) override;
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
   std::string toAnsi(const std::string& utf8) override;
