@@ -15,9 +15,9 @@ namespace {
 using forms::rgb;
 
 struct Rig {
-  win32::Backend backend{GetModuleHandleW(nullptr)};
-  forms::Runtime runtime{backend, backend, &backend};
   win32::Win32Platform platform;
+  win32::Backend backend{GetModuleHandleW(nullptr)};
+  forms::Runtime runtime{backend, backend, &backend, &platform.clipboard()};
   Rig() { backend.attach(runtime); }
 };
 
