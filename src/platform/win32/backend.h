@@ -51,6 +51,20 @@ class Backend final : public forms::TimerService,
   // Runs the message loop until WM_QUIT.
   static int runMessageLoop();
 
+  // While the program takes down a control's window, the messages the system sends about it
+  // (focus moving away, the parent told) reach no model: the control is half destroyed.
+  class Quiet {
+   public:
+    explicit Quiet(Backend& b) : b_(b) { ++b_.quiet_; }
+    ~Quiet() { --b_.quiet_; }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+
+   private:
+    Backend& b_;
+  };
+  [[nodiscard]] bool quiet() const { return quiet_ > 0; }
+
  private:
   static LRESULT CALLBACK timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
@@ -64,6 +78,7 @@ class Backend final : public forms::TimerService,
   UINT_PTR nextTimerId_ = 1;
   std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
   MemoryDc measureDc_;
+  int quiet_ = 0;
 };
 
 }  // namespace win32

@@ -13,6 +13,23 @@
 
 namespace win32 {
 
+namespace {
+
+// Posted to the form's window: settle what the last events changed.
+constexpr UINT kSettleMessage = WM_APP + 1;
+
+// True when `inner` is `outer` or lies inside it.
+bool within(HWND outer, HWND inner) { return inner == outer || IsChild(outer, inner) != FALSE; }
+
+// The form a control belongs to now, or nullptr when a removed container left it behind.
+const forms::Control* rootOf(const forms::Control& c) {
+  const forms::Control* r = &c;
+  while (r->parent() != nullptr) r = r->parent();
+  return r;
+}
+
+}  // namespace
+
 FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend), form_(form) {
   const forms::Rect r = form.rect();
   // Only a form opened to be typed in may be made active by the system; the others take the
@@ -34,9 +51,10 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
 
 FormWindow::~FormWindow() {
   // The model may already be gone: detach every window from it before destroying them.
-  for (auto& n : nodes_) SetWindowLongPtrW(n->hwnd, GWLP_USERDATA, 0);
+  for (auto& [h, n] : nodes_) SetWindowLongPtrW(h, GWLP_USERDATA, 0);
   byHwnd_.clear();
   adapters_.clear();
+  retiredAdapters_.clear();
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
   if (top_ != nullptr) DestroyWindow(top_);
 }
@@ -44,7 +62,7 @@ FormWindow::~FormWindow() {
 void FormWindow::addNode(forms::Container& container, HWND hwnd) {
   auto node = std::make_unique<Node>(Node{this, &container, hwnd});
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(node.get()));
-  nodes_.push_back(std::move(node));
+  nodes_[hwnd] = std::move(node);
 }
 
 HWND FormWindow::hwndOf(const forms::Control& c) const {
@@ -58,45 +76,148 @@ NativeAdapter* FormWindow::adapterAt(LPARAM lp) const {
   return it == byHwnd_.end() ? nullptr : it->second;
 }
 
-HWND FormWindow::firstTabStop(const forms::Container& c) const {
-  for (const forms::Control* child : c.children()) {
-    if (child->windowless() || !child->visible() || !child->enabled()) continue;
-    if (child->isContainer()) {
-      if (HWND h = firstTabStop(static_cast<const forms::Container&>(*child))) return h;
-    } else if (HWND h = hwndOf(*child);
-               h != nullptr && (GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) != 0) {
-      return h;
-    }
-  }
-  return nullptr;
-}
-
 forms::Point FormWindow::twipsAt(LPARAM lp) const {
   return {backend_.toTwips(GET_X_LPARAM(lp)), backend_.toTwips(GET_Y_LPARAM(lp))};
 }
 
+RECT FormWindow::paintedRect(const forms::Control& c) const {
+  RECT r = backend_.pxRect(c.rect());
+  r.right += 1;
+  r.bottom += 1;
+  return r;
+}
+
 void FormWindow::createChildren(forms::Container& container, HWND parent) {
-  for (forms::Control* c : container.children()) {
-    std::unique_ptr<NativeAdapter> adapter = c->windowless() ? nullptr : makeAdapter(backend_, *c);
-    HWND h = adapter ? adapter->create(parent, nextId_++) : nullptr;
-    if (h != nullptr) {
-      byHwnd_[h] = adapter.get();
-      adapters_[c] = std::move(adapter);
-      // Later children stand above earlier ones, as in the model.
-      SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      if (c->isContainer()) {
-        addNode(static_cast<forms::Container&>(*c), h);
-        createChildren(static_cast<forms::Container&>(*c), h);
-      }
+  for (forms::Control* c : container.children()) createControl(*c, parent);
+}
+
+void FormWindow::createControl(forms::Control& c, HWND parent) {
+  if (c.windowless()) {
+    painted_[&c] = {parent, paintedRect(c)};
+  } else if (std::unique_ptr<NativeAdapter> adapter = makeAdapter(backend_, c)) {
+    HWND h = adapter->create(parent, nextId_++);
+    if (h == nullptr) return;
+    byHwnd_[h] = adapter.get();
+    adapters_[&c] = std::move(adapter);
+    // Later children stand above earlier ones, as in the model.
+    SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (c.isContainer()) {
+      addNode(static_cast<forms::Container&>(c), h);
+      createChildren(static_cast<forms::Container&>(c), h);
     }
-    syncTooltip(*c);
+  }
+  syncTooltip(c);
+}
+
+void FormWindow::requestSettle() {
+  if (!settlePosted_) settlePosted_ = PostMessageW(top_, kSettleMessage, 0, 0) != FALSE;
+}
+
+void FormWindow::settle() {
+  settlePosted_ = false;
+  retiredAdapters_.clear();
+  retiredNodes_.clear();
+  const std::vector<forms::Control*> added = std::move(added_);
+  added_.clear();
+  addedSet_.clear();
+  for (forms::Control* c : added) createAdded(*c);
+  std::vector<NativeAdapter*> stale;
+  for (auto& [c, a] : adapters_) {
+    if (a->stale()) stale.push_back(a.get());
+  }
+  for (NativeAdapter* a : stale) {
+    if (adapterAt(reinterpret_cast<LPARAM>(a->hwnd())) == a) a->settle();
+  }
+  // The control that had the keyboard was removed: the keyboard stays in the form.
+  if (GetFocus() == top_) focusInside();
+}
+
+void FormWindow::createAdded(forms::Control& c) {
+  // Made already with the frame it was added to.
+  if (adapters_.count(&c) != 0) return;
+  HWND parent = c.parent() != nullptr ? hwndOf(*c.parent()) : nullptr;
+  if (parent == nullptr) return;
+  createControl(c, parent);
+  if (c.windowless()) {
+    if (c.shown()) InvalidateRect(parent, &painted_[&c].rect, FALSE);
+  } else if (form_.focusedControl() == &c && hasKeyboard()) {
+    SetFocus(hwndOf(c));
+  }
+}
+
+void FormWindow::remove(const forms::Control& c) {
+  if (addedSet_.erase(&c) != 0) std::erase(added_, &c);
+  // Controls announced inside a removed container were left without one: they are never
+  // announced as removed, so forget them now.
+  if (c.isContainer()) {
+    std::erase_if(added_, [&](forms::Control* a) {
+      if (rootOf(*a) == &form_) return false;
+      addedSet_.erase(a);
+      return true;
+    });
+  }
+  // Destroying a window moves the focus and tells its parent: none of that may reach the model,
+  // which is in the middle of destroying the control.
+  Backend::Quiet quiet(backend_);
+  auto it = adapters_.find(&c);
+  if (it == adapters_.end()) {
+    auto drawn = painted_.find(&c);
+    if (drawn != painted_.end()) {
+      InvalidateRect(drawn->second.container, &drawn->second.rect, FALSE);
+      painted_.erase(drawn);
+    }
+    forgetTool(&c);
+    return;
+  }
+  HWND h = it->second->hwnd();
+  if (nodes_.count(h) != 0) forgetInside(h);
+  retire(c);
+  DestroyWindow(h);
+}
+
+void FormWindow::forgetInside(HWND frame) {
+  std::vector<const forms::Control*> inside;
+  for (auto& [c, a] : adapters_) {
+    if (a->hwnd() != frame && within(frame, a->hwnd())) inside.push_back(c);
+  }
+  for (const forms::Control* c : inside) retire(*c);
+  std::erase_if(painted_, [&](const auto& entry) { return within(frame, entry.second.container); });
+  std::vector<const forms::Control*> tools;
+  for (auto& [c, tool] : tools_) {
+    if (within(frame, tool.hwnd)) tools.push_back(c);
+  }
+  for (const forms::Control* c : tools) forgetTool(c);
+}
+
+void FormWindow::retire(const forms::Control& c) {
+  auto it = adapters_.find(&c);
+  if (it == adapters_.end()) return;
+  std::unique_ptr<NativeAdapter> adapter = std::move(it->second);
+  adapters_.erase(it);
+  HWND h = adapter->hwnd();
+  adapter->detach();
+  byHwnd_.erase(h);
+  forgetTool(&c);
+  auto node = nodes_.find(h);
+  if (node != nodes_.end()) {
+    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+    retiredNodes_.push_back(std::move(node->second));
+    nodes_.erase(node);
+  }
+  // A handler of the control's own message may be running: free its adapter afterwards.
+  retiredAdapters_.push_back(std::move(adapter));
+  if (backend_.runtime().depth() == 0) {
+    retiredAdapters_.clear();
+    retiredNodes_.clear();
+  } else {
+    requestSettle();
   }
 }
 
 void FormWindow::syncTooltip(forms::Control& c) {
   if (tooltip_ == nullptr) return;
-  const bool had = tools_.count(&c) != 0;
-  if (c.toolTip().empty() && !had) return;
+  forgetTool(&c);
+  if (c.toolTip().empty()) return;
   TTTOOLINFOW ti{};
   ti.cbSize = sizeof ti;
   std::wstring text = widen(c.toolTip());
@@ -104,7 +225,7 @@ void FormWindow::syncTooltip(forms::Control& c) {
   HWND own = hwndOf(c);
   if (c.windowless() || own == nullptr) {
     ti.uFlags = TTF_SUBCLASS;
-    ti.hwnd = hwndOf(*c.parent());
+    ti.hwnd = c.parent() != nullptr ? hwndOf(*c.parent()) : nullptr;
     ti.uId = reinterpret_cast<UINT_PTR>(&c);
     ti.rect = backend_.pxRect(c.rect());
   } else {
@@ -113,11 +234,19 @@ void FormWindow::syncTooltip(forms::Control& c) {
     ti.uId = reinterpret_cast<UINT_PTR>(own);
   }
   if (ti.hwnd == nullptr) return;
-  if (had) SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  tools_.erase(&c);
-  if (c.toolTip().empty()) return;
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  tools_[&c] = true;
+  tools_[&c] = {ti.hwnd, ti.uId};
+}
+
+void FormWindow::forgetTool(const forms::Control* c) {
+  auto it = tools_.find(c);
+  if (it == tools_.end()) return;
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = it->second.hwnd;
+  ti.uId = it->second.id;
+  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  tools_.erase(it);
 }
 
 void FormWindow::formChanged(forms::Change what) {
@@ -146,10 +275,22 @@ void FormWindow::formChanged(forms::Change what) {
 
 void FormWindow::changed(forms::Control& c, forms::Change what) {
   using forms::Change;
+  if (what == Change::Added) {
+    // The control may still be under construction: note it, make its window later.
+    if (addedSet_.insert(&c).second) added_.push_back(&c);
+    requestSettle();
+    return;
+  }
+  if (what == Change::Removed) {
+    remove(c);
+    return;
+  }
   if (&c == &form_) {
     formChanged(what);
     return;
   }
+  // Its window, when made, shows the model as it is then.
+  if (addedSet_.count(&c) != 0) return;
   if (c.windowless()) {
     invalidateWindowless(c, what);
     if (what == Change::Geometry || what == Change::Appearance) syncTooltip(c);
@@ -167,7 +308,8 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
       EnableWindow(h, c.enabled() ? TRUE : FALSE);
       break;
     case Change::Focus:
-      SetFocus(h);
+      // Only a form that has the keyboard moves it: the bar never takes it from the user.
+      if (hasKeyboard()) SetFocus(h);
       break;
     case Change::ZOrder:
       restack(c, h);
@@ -178,8 +320,24 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
       break;
     default:
       adapter.sync(what);
+      if (adapter.stale()) requestSettle();
       break;
   }
+}
+
+bool FormWindow::hasKeyboard() const {
+  HWND focus = GetFocus();
+  return GetActiveWindow() == top_ || (focus != nullptr && within(top_, focus));
+}
+
+void FormWindow::focusInside() {
+  HWND target = form_.focusedControl() != nullptr ? hwndOf(*form_.focusedControl()) : nullptr;
+  if (target == nullptr) {
+    for (const forms::Control* c : form_.tabOrder()) {
+      if ((target = hwndOf(*c)) != nullptr) break;
+    }
+  }
+  if (target != nullptr) SetFocus(target);
 }
 
 void FormWindow::restack(forms::Control& c, HWND h) {
@@ -198,15 +356,13 @@ void FormWindow::invalidateWindowless(forms::Control& c, forms::Change what) {
   if (container == nullptr) return;
   // A change to something that cannot be seen needs no paint.
   if (what != forms::Change::Visibility && what != forms::Change::ZOrder && !c.shown()) return;
-  RECT now = backend_.pxRect(c.rect());
-  now.right += 1;
-  now.bottom += 1;
+  const RECT now = paintedRect(c);
   auto it = painted_.find(&c);
   if (it != painted_.end()) {
-    InvalidateRect(container, &it->second, FALSE);
-    it->second = now;
+    InvalidateRect(it->second.container, &it->second.rect, FALSE);
+    it->second = {container, now};
   } else {
-    painted_.emplace(&c, now);
+    painted_.emplace(&c, Drawn{container, now});
   }
   InvalidateRect(container, &now, FALSE);
 }
@@ -232,6 +388,9 @@ void FormWindow::paint(Node& node) {
 
 LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case kSettleMessage:
+      if (node.hwnd == top_) settle();
+      return 0;
     case WM_PAINT:
       paint(node);
       return 0;
@@ -243,31 +402,30 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
       break;
     case WM_SETFOCUS:
       if (node.hwnd == top_) {
-        // The keyboard goes to the focused control, or else to the first that takes it.
-        HWND target = form_.focusedControl() != nullptr ? hwndOf(*form_.focusedControl()) : nullptr;
-        if (target == nullptr) target = firstTabStop(form_);
-        if (target != nullptr) SetFocus(target);
+        focusInside();
         return 0;
       }
       break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
+    case WM_MBUTTONDOWN:
+    // A quick second right or middle press is a press like any other.
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
       if (form_.activation() == forms::Form::Activation::OnClick && GetForegroundWindow() != top_) {
         SetForegroundWindow(top_);
       }
-      const int button = msg == WM_LBUTTONDOWN   ? forms::kLeftButton
-                         : msg == WM_RBUTTONDOWN ? forms::kRightButton
-                                                 : forms::kMiddleButton;
+      const int button = msg == WM_LBUTTONDOWN                              ? forms::kLeftButton
+                         : msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ? forms::kRightButton
+                                                                            : forms::kMiddleButton;
       SetCapture(node.hwnd);
       form_.pointerDown(*node.container, button, shiftState(wp), twipsAt(lp));
       return 0;
     }
-    case WM_LBUTTONDBLCLK: {
+    case WM_LBUTTONDBLCLK:
       SetCapture(node.hwnd);
       form_.pointerDoubleClick(*node.container, shiftState(wp), twipsAt(lp));
       return 0;
-    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
@@ -304,7 +462,8 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
 
 LRESULT CALLBACK FormWindow::containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* node = reinterpret_cast<Node*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (node == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  // While a control is being taken down the model is half way through destroying it.
+  if (node == nullptr || node->owner->backend_.quiet()) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = 0;
   // The whole message is one event: a form unloaded by it is freed only after we are done.
   node->owner->backend_.runtime().dispatch(

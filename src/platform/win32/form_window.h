@@ -2,12 +2,18 @@
 // (a container window that paints its windowless children and hears the mouse), and a native
 // adapter for every windowed control. It knows no control kind: what a kind does is its
 // adapter's, and how windowless controls look is the painter's.
+//
+// The form's structure may change after it is shown. A control announced as added gets its
+// window soon after the running event (its object may still be under construction when it is
+// announced); a control announced as removed loses its window, subclass, tooltip and painted
+// area at once, and a frame takes everything inside it along.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "forms/form.h"
@@ -40,29 +46,59 @@ class FormWindow final : public forms::FormPeer {
     forms::Container* container;
     HWND hwnd;
   };
+  // Where a windowless control was last painted, to paint it away.
+  struct Drawn {
+    HWND container;
+    RECT rect;
+  };
+  // A tooltip's tool, as the tooltip window knows it.
+  struct Tool {
+    HWND hwnd;
+    UINT_PTR id;
+  };
 
   LRESULT containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp);
   void formChanged(forms::Change what);
   void addNode(forms::Container& container, HWND hwnd);
   void createChildren(forms::Container& container, HWND parent);
+  void createControl(forms::Control& c, HWND parent);
+  // Makes the windows of the controls added since the last settle, rebuilds what the adapters
+  // put off, frees what was removed, and gives the keyboard back to a control.
+  void settle();
+  void requestSettle();
+  void createAdded(forms::Control& c);
+  void remove(const forms::Control& c);
+  void forgetInside(HWND frame);
+  void retire(const forms::Control& c);
   void syncTooltip(forms::Control& c);
+  void forgetTool(const forms::Control* c);
   void invalidateWindowless(forms::Control& c, forms::Change what);
   void restack(forms::Control& c, HWND h);
   void paint(Node& node);
+  // The keyboard goes to the model's focused control, or else to the first tab stop.
+  void focusInside();
+  [[nodiscard]] bool hasKeyboard() const;
   [[nodiscard]] HWND hwndOf(const forms::Control& c) const;
   [[nodiscard]] NativeAdapter* adapterAt(LPARAM lp) const;
-  [[nodiscard]] HWND firstTabStop(const forms::Container& c) const;
   [[nodiscard]] forms::Point twipsAt(LPARAM lp) const;
+  [[nodiscard]] RECT paintedRect(const forms::Control& c) const;
 
   Backend& backend_;
   forms::Form& form_;
   HWND top_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::vector<std::unique_ptr<Node>> nodes_;
+  std::unordered_map<HWND, std::unique_ptr<Node>> nodes_;
   std::unordered_map<const forms::Control*, std::unique_ptr<NativeAdapter>> adapters_;
   std::unordered_map<HWND, NativeAdapter*> byHwnd_;
-  std::unordered_map<const forms::Control*, RECT> painted_;
-  std::unordered_map<const forms::Control*, bool> tools_;
+  std::unordered_map<const forms::Control*, Drawn> painted_;
+  std::unordered_map<const forms::Control*, Tool> tools_;
+  // Announced, not yet made, in the order they came.
+  std::vector<forms::Control*> added_;
+  std::unordered_set<const forms::Control*> addedSet_;
+  // Removed while a handler ran: one of them may be the one whose message is being handled.
+  std::vector<std::unique_ptr<NativeAdapter>> retiredAdapters_;
+  std::vector<std::unique_ptr<Node>> retiredNodes_;
+  bool settlePosted_ = false;
   int nextId_ = 100;
 };
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "forms/form.h"
 #include "platform/win32/adapters.h"
 #include "platform/win32/backend.h"
 #include "platform/win32/input_state.h"
@@ -25,19 +26,21 @@ HWND NativeAdapter::create(HWND parent, int id) {
       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), backend_.instance(), nullptr);
   if (hwnd_ == nullptr) return nullptr;
   if (takesKeys()) {
-    subclassed_ =
+    attached_ =
         SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
   }
   for (forms::Change what : {forms::Change::Appearance, forms::Change::List, forms::Change::Text,
                              forms::Change::Value}) {
     sync(what);
   }
+  // A new window shows the model at once.
+  settle();
   return hwnd_;
 }
 
 void NativeAdapter::detach() {
-  if (subclassed_) RemoveWindowSubclass(hwnd_, subclassProc, 1);
-  subclassed_ = false;
+  if (attached_) RemoveWindowSubclass(hwnd_, subclassProc, 1);
+  attached_ = false;
 }
 
 void NativeAdapter::sync(forms::Change what) {
@@ -79,23 +82,57 @@ HBRUSH NativeAdapter::colours(HDC dc) {
 
 LRESULT NativeAdapter::message(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_KEYDOWN) {
-    control_.pressKey(static_cast<int>(wp), keyShiftState());
+    if (control_.pressKey(static_cast<int>(wp), keyShiftState())) return 0;
   } else if (msg == WM_CHAR) {
     control_.typeChar(static_cast<int>(wp));
   }
   return passOn(msg, wp, lp);
 }
 
-LRESULT NativeAdapter::passOn(UINT msg, WPARAM wp, LPARAM lp) {
-  return DefSubclassProc(hwnd_, msg, wp, lp);
+LRESULT NativeAdapter::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SETFOCUS:
+      // A click into a box, or the system's own focus moves: the model's focus follows.
+      control_.form().syncFocus(&control_);
+      break;
+    case WM_KEYDOWN:
+      // Tab and Shift+Tab move the model's focus, which moves the native one.
+      if (wp == VK_TAB) {
+        return control_.pressKey(forms::kKeyTab, keyShiftState()) ? 0 : passOn(msg, wp, lp);
+      }
+      break;
+    case WM_CHAR:
+      if (wp == L'\t') return 0;  // the character of the Tab key the model has had
+      break;
+    default:
+      break;
+  }
+  return message(msg, wp, lp);
 }
 
-LRESULT CALLBACK NativeAdapter::subclassProc(HWND /*hwnd*/, UINT msg, WPARAM wp, LPARAM lp,
+NativeAdapter::Bypass::Bypass(NativeAdapter& adapter) : adapter_(adapter) {
+  if (adapter_.attached_) RemoveWindowSubclass(adapter_.hwnd_, subclassProc, 1);
+}
+
+NativeAdapter::Bypass::~Bypass() {
+  if (adapter_.attached_) {
+    SetWindowSubclass(adapter_.hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(&adapter_));
+  }
+}
+
+LRESULT NativeAdapter::passOn(UINT msg, WPARAM wp, LPARAM lp) {
+  // A handler may have removed the control and its window while the message was on its way.
+  return attached_ ? DefSubclassProc(hwnd_, msg, wp, lp) : 0;
+}
+
+LRESULT CALLBACK NativeAdapter::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
                                              UINT_PTR /*id*/, DWORD_PTR data) {
   auto* self = reinterpret_cast<NativeAdapter*>(data);
+  // While the program takes a control down, the messages that causes are the system's alone.
+  if (self->backend_.quiet()) return DefSubclassProc(hwnd, msg, wp, lp);
   LRESULT result = 0;
   // The whole message is one event: a form unloaded by it is freed only after we are done.
-  self->backend_.runtime().dispatch([&] { result = self->message(msg, wp, lp); });
+  self->backend_.runtime().dispatch([&] { result = self->handle(msg, wp, lp); });
   return result;
 }
 

@@ -26,8 +26,10 @@ class NativeAdapter {
   // Makes the native window under `parent`, in line with the model, and subclasses it when the
   // kind takes keys.
   HWND create(HWND parent, int id);
-  // Removes the subclass: from now on no message reaches the model through this adapter.
+  // Removes the subclass: from now on no message reaches the model through this adapter, and
+  // the control it was made for may be gone.
   void detach();
+  [[nodiscard]] bool attached() const { return attached_; }
   [[nodiscard]] HWND hwnd() const { return hwnd_; }
   [[nodiscard]] forms::Control& control() const { return control_; }
 
@@ -40,6 +42,10 @@ class NativeAdapter {
   virtual void scroll(int /*code*/) {}
   // WM_CTLCOLOR*: the model's colours, and a brush kept until the back colour changes.
   HBRUSH colours(HDC dc);
+  // Work sync put off until the running event is over (a list filled item by item is rebuilt
+  // once): stale() asks for a settle(), which the form window runs soon after.
+  [[nodiscard]] virtual bool stale() const { return false; }
+  virtual void settle() {}
 
  protected:
   [[nodiscard]] virtual const wchar_t* windowClass() const = 0;
@@ -48,11 +54,25 @@ class NativeAdapter {
   [[nodiscard]] virtual int nativeHeight(int px) const { return px; }
   // Frames take no keys of their own: their window is a container's.
   [[nodiscard]] virtual bool takesKeys() const { return true; }
-  // A message to the native control, before it has it. By default keys go to the model's
-  // key-down handler and characters to its key-press handler, and then to the control.
+  // A message to the native control, before it has it. By default keys go to the model
+  // (pressKey), and what the program did not take, and every character after the model's
+  // key-press handler, to the native control.
   virtual LRESULT message(UINT msg, WPARAM wp, LPARAM lp);
-  // Hands the message on to the native control.
+  // Hands the message on to the native control; nothing once the control is gone.
   LRESULT passOn(UINT msg, WPARAM wp, LPARAM lp);
+  // Messages the program sends the control in bulk (a list's items) go straight to it: under
+  // Wine each message through a subclass costs as much as a hundred plain ones, more as the
+  // list grows.
+  class Bypass {
+   public:
+    explicit Bypass(NativeAdapter& adapter);
+    ~Bypass();
+    Bypass(const Bypass&) = delete;
+    Bypass& operator=(const Bypass&) = delete;
+
+   private:
+    NativeAdapter& adapter_;
+  };
   void setFont();
   // The model's caption as the window's text, unless it already shows it.
   void syncWindowText();
@@ -62,10 +82,12 @@ class NativeAdapter {
  private:
   static LRESULT CALLBACK subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                        DWORD_PTR data);
+  // What every kind does alike: the model follows the native focus, and Tab is the model's.
+  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
 
   forms::Control& control_;
   HWND hwnd_ = nullptr;
-  bool subclassed_ = false;
+  bool attached_ = false;
   forms::Colour brushColour_ = 0;
   Brush brush_;
 };
