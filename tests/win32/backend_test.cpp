@@ -659,3 +659,52 @@ TEST(Backend, OnePressIsOneClick) {
   EXPECT_EQ(labelClicks, 3);
   EXPECT_EQ(labelDoubles, 1);
 }
+
+TEST(Backend, AListFilledItemByItemCostsTimeInProportionToItsLength) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 3000});
+  forms::ListBox list(f, "List1", {0, 0, 3000, 3000});
+  list.setVisible(false);  // as the bar's list of settings lines
+  f.show();
+  HWND lb = FindWindowExW(hwndOf(f), nullptr, L"ListBox", nullptr);
+  ASSERT_NE(lb, nullptr);
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  const auto now = [&] {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+  };
+  constexpr double kGiveUpAfter = 10;
+  // Seconds to add n lines one by one until the native list holds them all.
+  const auto fill = [&](int n) {
+    list.clear();
+    wintest::pumpMessages();
+    const double start = now();
+    for (int i = 0; i < n; ++i) {
+      list.addItem("Line " + std::to_string(i));
+      if ((i & 255) == 0 && now() - start > kGiveUpAfter) return kGiveUpAfter;
+    }
+    while (SendMessageW(lb, LB_GETCOUNT, 0, 0) != n && now() - start < kGiveUpAfter) {
+      wintest::pumpMessages();
+    }
+    return now() - start;
+  };
+  const double small = fill(5000);
+  ASSERT_LT(small, kGiveUpAfter);
+  const double large = fill(20000);
+  ASSERT_EQ(SendMessageW(lb, LB_GETCOUNT, 0, 0), 20000);
+  wchar_t last[32] = {};
+  SendMessageW(lb, LB_GETTEXT, 19999, reinterpret_cast<LPARAM>(last));
+  EXPECT_EQ(std::wstring(last), L"Line 19999");
+  // Four times the lines: about four times the time, far from the sixteen of a rebuild per line.
+  EXPECT_LT(large, 10 * small + 0.05) << small << " s for 5000 lines, " << large << " for 20000";
+  EXPECT_LT(large, 5.0);
+
+  list.setListIndex(3);
+  EXPECT_EQ(SendMessageW(lb, LB_GETCURSEL, 0, 0), 3);
+  list.addItem("first", 0);
+  list.setListIndex(0);
+  ASSERT_TRUE(wintest::waitFor([&] { return SendMessageW(lb, LB_GETCOUNT, 0, 0) == 20001; }));
+  EXPECT_EQ(SendMessageW(lb, LB_GETCURSEL, 0, 0), 0) << "the selection of a list rebuilt later";
+}

@@ -6,25 +6,10 @@ namespace win32 {
 
 namespace {
 
-class ListAdapter final : public NativeAdapter {
+class ListAdapter final : public ItemListAdapter {
  public:
-  ListAdapter(Backend& backend, forms::ListBox& list) : NativeAdapter(backend, list), list_(list) {}
-
-  void sync(forms::Change what) override {
-    switch (what) {
-      case forms::Change::List:
-        syncItems(hwnd(), list_, kListItems);
-        break;
-      case forms::Change::Value:
-        SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
-        break;
-      case forms::Change::Text:
-        break;
-      default:
-        NativeAdapter::sync(what);
-        break;
-    }
-  }
+  ListAdapter(Backend& backend, forms::ListBox& list)
+      : ItemListAdapter(backend, list, kListItems) {}
 
   void command(int code) override {
     if (code == LBN_SELCHANGE) {
@@ -39,9 +24,6 @@ class ListAdapter final : public NativeAdapter {
   [[nodiscard]] DWORD style() const override {
     return WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   }
-
- private:
-  forms::ListBox& list_;
 };
 
 }  // namespace
