@@ -45,7 +45,7 @@ test: native-test fuzz win-test
 # The idle cost and the memory of the bar under Wine; it reports, it does not fail the tests.
 bench: win
 	@cmake --build $(WIN) -j$(JOBS) --target idle_baseline
-	@timeout 900 scripts/bench.sh
+	@timeout 1500 scripts/bench.sh
 
 run: exe
 	@scripts/run.sh

@@ -1,26 +1,47 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the preview need, when missing.
-# As root it runs apt-get; otherwise it prints the one line to run and stops.
+# Installs the Debian packages the build, the tests and the preview need, when missing: one check
+# for every command the Makefile and the scripts call that a fresh Debian may lack.
+# As root it runs apt-get; otherwise it prints the one line to run and stops. With --check it
+# only prints what is missing.
 set -euo pipefail
+check_only=false
+[ "${1:-}" = "--check" ] && check_only=true
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
-have cmake || need+=(cmake)
-have g++ || need+=(g++)
-have clang++ || need+=(clang)
+# needs COMMAND PACKAGE: PACKAGE is installed when COMMAND is missing.
+needs() { have "$1" || need+=("$2"); }
+
+# The build and the native tests.
+needs cmake cmake
+needs g++ g++
+needs x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+# make fuzz.
+needs clang++ clang
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
   need+=(libclang-rt-dev)
-[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
-have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64)
-have wine || need+=(wine)
+# Wine: wine-prefix.sh (wine, wineboot, wineserver, Wine's fonts), wine-test.sh, run.sh, bench.sh.
+needs wine wine
+needs wineboot wine
 have wine64 || [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
-have Xvfb || need+=(xvfb)
-have xvfb-run || need+=(xvfb)
-have xauth || need+=(xauth)
-have xdotool || need+=(xdotool)
-have convert || need+=(imagemagick)
+needs wineserver wine64
 [ -d /usr/share/wine/fonts ] || need+=(fonts-wine)
+# The virtual display: xvfb-run starts Xvfb and needs xauth.
+needs xvfb-run xvfb
+needs Xvfb xvfb
+needs xauth xauth
+# run.sh moves the pointer and takes screenshots with ImageMagick's import; bench.sh moves the
+# pointer and finds the programs with pgrep.
+needs xdotool xdotool
+needs import imagemagick
+needs pgrep procps
+
 [ ${#need[@]} -eq 0 ] && exit 0
 mapfile -t need < <(printf '%s\n' "${need[@]}" | sort -u)
+if $check_only; then
+  echo "Missing packages: ${need[*]}"
+  exit 1
+fi
 if [ "$(id -u)" -ne 0 ]; then
   echo "Missing packages. Run:"
   echo "  sudo apt-get install -y ${need[*]}"

@@ -40,6 +40,16 @@ tour() {
   xdotool mousemove 900 500
   sleep 0.5
   import -window root "$out/06-bar-collapsed.png"
+  # A right click on the open bar's background: the configuration window.
+  xdotool mousemove 1919 0
+  sleep 1
+  xdotool mousemove 1860 12 click 3
+  sleep 1
+  import -window root "$out/07-configuration.png"
+  # The font chooser of its command grid.
+  xdotool mousemove 1815 858 click 1
+  sleep 0.5
+  import -window root "$out/08-configuration-font.png"
   wineserver -k || true
   echo "Screenshots in $out:"
   ls "$out"

@@ -6,7 +6,7 @@
 
 namespace core {
 
-double lenientNumber(const std::string& text) {
+std::optional<double> heldNumber(const std::string& text) {
   std::string s;
   for (char c : text) {
     if (c != ' ' && c != '\t') s.push_back(c);
@@ -37,8 +37,11 @@ double lenientNumber(const std::string& text) {
     if (j > expDigits) num += exp;
   }
   const double v = std::strtod(num.c_str(), nullptr);
-  return std::isfinite(v) ? v : 0.0;
+  if (!std::isfinite(v)) return std::nullopt;
+  return v;
 }
+
+double lenientNumber(const std::string& text) { return heldNumber(text).value_or(0.0); }
 
 double Value::number() const {
   if (const auto* d = std::get_if<double>(&v_)) return *d;

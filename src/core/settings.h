@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -39,6 +40,8 @@ class Value {
 // digits, an optional "." with more digits and an optional exponent are taken; reading stops at
 // the first other character; no leading digits gives 0. The decimal point is always ".".
 double lenientNumber(const std::string& text);
+// The same reading, but nothing for a number too large for a double.
+std::optional<double> heldNumber(const std::string& text);
 
 enum Setting : int {
   TileName0 = 0,

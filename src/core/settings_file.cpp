@@ -1,8 +1,12 @@
 #include "core/settings_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cfenv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "core/texts.h"
@@ -64,10 +68,12 @@ LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::strin
       const std::string& line = lines[static_cast<std::size_t>(i)];
       if (isTextLine(i)) {
         settings[i] = line;
-      } else if (i == BarColour) {
-        settings[i] = roundToInt32(lenientNumber(line));
       } else {
-        settings[i] = lenientNumber(line);
+        // A number too large to hold ends the load here, like a bar colour out of range:
+        // read as 0 it would, as GlassAlpha, keep the bar from ever opening.
+        const std::optional<double> number = heldNumber(line);
+        if (!number) throw std::out_of_range("number");
+        settings[i] = i == BarColour ? roundToInt32(*number) : *number;
       }
     }
   } catch (const std::out_of_range&) {
@@ -83,29 +89,43 @@ LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::strin
 std::string settingsText(const Settings& settings) {
   std::string text;
   for (int i = 0; i < kSettingCount; ++i) {
-    text += settings[i].text();
+    // A line break inside a value would move every later setting down a line: it is written
+    // as a space.
+    std::string value = settings[i].text();
+    std::replace(value.begin(), value.end(), '\r', ' ');
+    std::replace(value.begin(), value.end(), '\n', ' ');
+    text += value;
     text += "\r\n";
   }
   return text;
 }
 
-void SaveSettingsFile(platform::Platform& platform, const Settings& settings,
+bool isAbsoluteFolder(const std::string& folder) {
+  const bool drive = folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
+                     folder[1] == ':' && folder[2] == '\\';
+  const bool network = folder.size() > 2 && folder[0] == '\\' && folder[1] == '\\';
+  return drive || network;
+}
+
+bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state) {
   if (platform.writeFileReplacing(settingsPath(state), platform.toAnsi(settingsText(settings)))) {
-    return;
+    return true;
   }
   const std::string message =
       state.xpSpanish ? texts::kSaveFailedXpSpanish : texts::kSaveFailed.in(state);
   platform.messageBox(message, kProgramTitle, platform::MessageIcon::Critical);
+  return false;
 }
 
 void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
                         const GlobalState& state, const std::string& folder) {
   std::string target = folder;
   if (!target.empty() && target.back() == '\\') target.pop_back();
-  const bool ok =
-      !target.empty() && platform.writeFileReplacing(target + "\\" + kSettingsFileName,
-                                                     platform.toAnsi(settingsText(settings)));
+  // A relative folder would land in whatever the working folder happens to be.
+  const bool ok = isAbsoluteFolder(folder) &&
+                  platform.writeFileReplacing(target + "\\" + kSettingsFileName,
+                                              platform.toAnsi(settingsText(settings)));
   if (!ok) {
     platform.messageBox(texts::kExportFailed.in(state), kProgramTitle,
                         platform::MessageIcon::Critical);

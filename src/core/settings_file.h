@@ -2,6 +2,7 @@
 // code page. Reading, writing and the exported copy.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,15 @@ LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::strin
 // The 36 lines of the file, each ended by CR LF (UTF-8; converted to ANSI when written).
 std::string settingsText(const Settings& settings);
 
-// Writes the settings file; on failure tells the user and returns normally.
-void SaveSettingsFile(platform::Platform& platform, const Settings& settings,
+// Writes the settings file; on failure tells the user and returns false.
+bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state);
 
-// Writes a copy of the settings file into `folder`; on failure tells the user.
+// A folder given by its drive (C:\Users) or on the network (\\server\share).
+bool isAbsoluteFolder(const std::string& folder);
+
+// Writes a copy of the settings file into `folder`, which must be absolute; on failure tells
+// the user.
 void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
                         const GlobalState& state, const std::string& folder);
 

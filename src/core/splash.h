@@ -18,7 +18,6 @@ class frmInicio : public forms::Form {
 
   // The item `code` of the user's default locale, or "" when the system cannot tell.
   std::string ObtenerIdioma(int code);
-  [[nodiscard]] int grey() const { return Grey; }
 
   forms::Shape Shape4;
   forms::Label lblWord;

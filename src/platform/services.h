@@ -73,6 +73,8 @@ class Platform {
   // The logon name, or nothing when the system could not tell.
   virtual std::optional<std::string> logonName() = 0;
   virtual OsVersion version() = 0;
+  // The version this program was built as, from its own version resource.
+  virtual OsVersion programVersion() = 0;
   // GetLocaleInfo of the user's default locale for one item, or nothing on failure.
   virtual std::optional<std::string> localeInfo(int item) = 0;
   virtual PowerStatus powerStatus() = 0;

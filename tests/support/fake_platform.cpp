@@ -29,7 +29,10 @@ std::optional<std::string> FakePlatform::localeInfo(int item) {
 }
 
 bool FakePlatform::fontInstalled(const std::string& family) {
-  return std::find(installedFonts.begin(), installedFonts.end(), family) != installedFonts.end();
+  // Font families match whatever the case, as the system's do.
+  return std::any_of(installedFonts.begin(), installedFonts.end(), [&](const std::string& f) {
+    return forms::upperAscii(f) == forms::upperAscii(family);
+  });
 }
 
 std::optional<std::string> FakePlatform::readFile(const std::string& path) {

@@ -20,6 +20,7 @@ class FakePlatform final : public platform::Platform {
   double twipsPerPx = 15.0;
   std::optional<std::string> logon = std::string("Ana");
   platform::OsVersion os{10, 0};
+  platform::OsVersion program{3, 0};
   std::map<int, std::string> locale{{4097, "English"}};
   platform::PowerStatus power{};
   std::vector<std::string> installedFonts{"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
@@ -69,6 +70,7 @@ class FakePlatform final : public platform::Platform {
   }
   std::optional<std::string> logonName() override { return logon; }
   platform::OsVersion version() override { return os; }
+  platform::OsVersion programVersion() override { return program; }
   std::optional<std::string> localeInfo(int item) override;
   platform::PowerStatus powerStatus() override { return power; }
   bool fontInstalled(const std::string& family) override;

@@ -74,6 +74,14 @@ TEST(BatteryGauge, NoChargeHidesTheGaugeAndAnUnknownMainsStatusKeepsThePicture) 
 
 TEST(BatteryGauge, ThePicturesPixelByPixel) {
   constexpr std::uint32_t light = 0xFFF0F0F0;
+  constexpr std::uint32_t yellow = 0xFFFADC00;
+  constexpr std::uint32_t red = 0xFFED1C24;
+  // Pictures 2 to 12, on battery: whole rows from the bottom, yellow at 11-20 %, red at 1-10 %.
+  const struct {
+    int rows;
+    std::uint32_t colour;
+  } kFill[] = {{20, light}, {18, light}, {16, light}, {14, light}, {12, light}, {10, light},
+               {8, light},  {6, light},  {4, yellow}, {2, red},    {0, 0}};
   for (int i = 0; i < clock_panel::kBatteryPictures; ++i) {
     SCOPED_TRACE("picture " + std::to_string(i));
     const forms::Picture& p = *clock_panel::batteryPicture(i);
@@ -118,10 +126,9 @@ TEST(BatteryGauge, ThePicturesPixelByPixel) {
       EXPECT_EQ(p.at(2, 23), light);
     } else {
       EXPECT_EQ(cut, 20 * 7 - rows * 7) << "rows are whole";
-      EXPECT_EQ(rows, i == 12 ? 0 : 2 * (12 - i));
-      const std::uint32_t expected = i == 10 ? 0xFFFADC00U : i == 11 ? 0xFFED1C24U : light;
+      EXPECT_EQ(rows, kFill[i - 2].rows);
       if (rows > 0) {
-        EXPECT_EQ(colour, expected) << "light grey, yellow at 11-20 %, red at 1-10 %";
+        EXPECT_EQ(colour, kFill[i - 2].colour);
       }
     }
   }

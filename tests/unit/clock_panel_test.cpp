@@ -9,8 +9,6 @@ using testing_support::TestApp;
 
 namespace {
 
-constexpr int kTimeCharWidth = 638;  // the fake metrics at 63.75 points
-
 frmDate& panel(TestApp& t, const char* language = "ENGLISH", double side = 0) {
   t.app.settings()[core::BarSide] = side;
   t.startBar(language);
@@ -89,20 +87,21 @@ TEST(ClockPanel, AMinuteChangeMovesTheLabelsAtOnceAndThePanelWidthOneRefreshLate
   frmDate& d = panel(t, "ENGLISH", 1);
   d.BDate();
   d.BDate();
+  // The fake metrics: 638 twips a character of the time, 240 of the date.
   EXPECT_EQ(d.Label1.left(), 660);
-  EXPECT_EQ(d.Label2.left(), 660 + 4 * kTimeCharWidth + 360);
-  const int narrow = d.width();
-  EXPECT_EQ(narrow, d.Label3.left() + d.Label3.width() + 580);
-  EXPECT_EQ(d.left() + d.width(), 28800 - 740);
+  EXPECT_EQ(d.Label2.left(), 3572);  // 660 + "9:59" + 360
+  EXPECT_EQ(d.Label3.left(), 3572);
+  EXPECT_EQ(d.width(), 6552);  // the date's right edge + 580
+  EXPECT_EQ(d.left(), 28800 - 740 - 6552);
 
   t.platform.mediumTimeText = "10:00 AM";
   d.BDate();
-  EXPECT_EQ(d.Label2.left(), 660 + 5 * kTimeCharWidth + 360);
-  EXPECT_EQ(d.Label3.left(), d.Label2.left());
-  EXPECT_EQ(d.width(), narrow) << "not in the refresh that changed the time";
+  EXPECT_EQ(d.Label2.left(), 4210);
+  EXPECT_EQ(d.Label3.left(), 4210);
+  EXPECT_EQ(d.width(), 6552) << "not in the refresh that changed the time";
   d.BDate();
-  EXPECT_EQ(d.width(), narrow + kTimeCharWidth);
-  EXPECT_EQ(d.left() + d.width(), 28800 - 740) << "the right edge stays put";
+  EXPECT_EQ(d.width(), 7190);
+  EXPECT_EQ(d.left(), 28800 - 740 - 7190) << "the right edge stays put";
 
   t.platform.longDateText = "Wednesday, September 05, 2012";
   d.BDate();

@@ -5,17 +5,15 @@
 #include "clock/date_panel.h"
 #include "test_app.h"
 
-using testing_support::fileOf;
 using testing_support::TestApp;
 
 namespace {
 
-// Settles a started bar with the pointer parked mid-screen.
-frmSide& settled(TestApp& t, const char* side = "0") {
-  if (side[0] != '0') t.app.settings()[core::BarSide] = side;
+// Settles a started bar on side `side` (0 right, 1 left) with the pointer parked mid-screen.
+frmSide& settled(TestApp& t, double side = 0) {
+  t.app.settings()[core::BarSide] = side;
   t.platform.pointerPos = {960, 540};
   t.startBar();
-  t.app.settings()[core::BarSide] = core::lenientNumber(side);
   t.timers.advance(1000);
   return t.side();
 }
@@ -31,16 +29,27 @@ int ticksUntil(TestApp& t, const std::function<bool()>& done, int limit = 2000) 
 
 platform::WindowHandle barHandle(TestApp& t) { return t.side().hwnd(); }
 
+// A corner of each side, a point on the open bar off the corners, and a point beyond its close
+// line.
+struct Side {
+  double side;
+  platform::PointerPos corner;
+  platform::PointerPos onBar;
+  platform::PointerPos beyond;
+};
+const Side kSides[] = {{0, {1919, 0}, {1900, 500}, {900, 500}},
+                       {1, {0, 1079}, {50, 500}, {900, 500}}};
+
 }  // namespace
 
 TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
   struct Case {
-    const char* side;
+    double side;
     platform::PointerPos corner;
   };
   for (const Case c :
-       {Case{"0", {1919, 0}}, Case{"0", {1919, 1079}}, Case{"1", {0, 0}}, Case{"1", {0, 1079}}}) {
-    SCOPED_TRACE(std::string("side ") + c.side + " at " + std::to_string(c.corner.x) + "," +
+       {Case{0, {1919, 0}}, Case{0, {1919, 1079}}, Case{1, {0, 0}}, Case{1, {0, 1079}}}) {
+    SCOPED_TRACE("side " + std::to_string(c.side) + " at " + std::to_string(c.corner.x) + "," +
                  std::to_string(c.corner.y));
     TestApp t;
     frmSide& bar = settled(t, c.side);
@@ -48,7 +57,7 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
     t.platform.pointerPos = c.corner;
     t.timers.advance(10);  // this tick starts the dwell
     EXPECT_TRUE(bar.tmrWait.enabled());
-    EXPECT_TRUE(t.app.date().lblState.visible());
+    EXPECT_FALSE(t.app.hasDate()) << "closed again while the bar is collapsed";
     t.timers.advance(299);
     EXPECT_FALSE(bar.tmrOpen.enabled());
     t.timers.advance(1);  // 300 ms after the tick that found the corner
@@ -62,13 +71,13 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
 
 TEST(EdgeWatcher, OnePixelOffTheCornerNeverOpensAndLeavingEarlyStartsOver) {
   for (const auto& [side, pos] :
-       std::vector<std::pair<const char*, platform::PointerPos>>{{"0", {1918, 0}},
-                                                                 {"0", {1919, 1}},
-                                                                 {"0", {1919, 1078}},
-                                                                 {"0", {0, 0}},
-                                                                 {"1", {1, 0}},
-                                                                 {"1", {0, 1}},
-                                                                 {"1", {1919, 0}}}) {
+       std::vector<std::pair<double, platform::PointerPos>>{{0, {1918, 0}},
+                                                            {0, {1919, 1}},
+                                                            {0, {1919, 1078}},
+                                                            {0, {0, 0}},
+                                                            {1, {1, 0}},
+                                                            {1, {0, 1}},
+                                                            {1, {1919, 0}}}) {
     TestApp t;
     frmSide& bar = settled(t, side);
     t.platform.pointerPos = pos;
@@ -89,26 +98,47 @@ TEST(EdgeWatcher, OnePixelOffTheCornerNeverOpensAndLeavingEarlyStartsOver) {
       << "a fresh 300 ms from the next tick";
 }
 
-TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThenTurnsOpaque) {
+TEST(EdgeWatcher, TheDwellTimerStartsTheOpeningAndStopsItself) {
   TestApp t;
   frmSide& bar = settled(t);
   t.platform.pointerPos = {1919, 0};
-  ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
-  const auto barWindow = barHandle(t);
-  for (int step = 11; step <= 241; step += 10) {
-    t.timers.advance(10);
-    ASSERT_EQ(bar.HScroll1.value(), step);
-    ASSERT_EQ(t.platform.alpha.at(barWindow), step);
-    ASSERT_EQ(t.platform.alpha.at(t.app.date().hwnd()), step);
-    ASSERT_EQ(bar.width(), 1590);
-    ASSERT_EQ(bar.left(), 28800 - (step == 11 ? 1 : 1590)) << "placed for the width before";
-  }
-  EXPECT_TRUE(bar.tmrOpen.enabled());
   t.timers.advance(10);
-  EXPECT_FALSE(bar.tmrOpen.enabled());
-  EXPECT_EQ(t.platform.alpha.at(barWindow), 255);
-  EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 241) << "the panel keeps the last step";
-  EXPECT_TRUE(t.app.date().visible());
+  ASSERT_TRUE(bar.tmrWait.enabled());
+  bar.tmrMouse.setEnabled(false);  // nothing else stops or restarts it now
+  t.timers.advance(300);
+  EXPECT_TRUE(bar.tmrOpen.enabled());
+  EXPECT_FALSE(bar.tmrWait.enabled());
+  EXPECT_FALSE(t.timers.running(bar.tmrWait));
+}
+
+TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThenTurnsOpaqueAtItsOwnEdge) {
+  for (const Side& s : kSides) {
+    SCOPED_TRACE("side " + std::to_string(s.side));
+    TestApp t;
+    frmSide& bar = settled(t, s.side);
+    t.platform.pointerPos = s.corner;
+    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
+    const auto barWindow = barHandle(t);
+    for (int step = 11; step <= 241; step += 10) {
+      t.timers.advance(10);
+      ASSERT_EQ(bar.HScroll1.value(), step);
+      ASSERT_EQ(t.platform.alpha.at(barWindow), step);
+      ASSERT_EQ(t.platform.alpha.at(t.app.date().hwnd()), step);
+      ASSERT_EQ(bar.width(), 1590);
+      if (s.side == 0) {
+        ASSERT_EQ(bar.left(), step == 11 ? 28799 : 27210) << "placed for the width before";
+      } else {
+        ASSERT_EQ(bar.left(), -45) << "a left bar stays where it was put";
+      }
+    }
+    EXPECT_TRUE(bar.tmrOpen.enabled());
+    t.timers.advance(10);
+    EXPECT_FALSE(bar.tmrOpen.enabled());
+    EXPECT_EQ(t.platform.alpha.at(barWindow), 255);
+    EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 241) << "the panel keeps the last step";
+    EXPECT_TRUE(t.app.date().visible());
+    EXPECT_EQ(bar.left(), s.side == 0 ? 27210 : -45);
+  }
 }
 
 TEST(EdgeWatcher, OddTargetsOfTheFade) {
@@ -134,7 +164,7 @@ TEST(EdgeWatcher, OddTargetsOfTheFade) {
   }
   {  // BarSide -1 has no corners and no close line.
     TestApp t;
-    frmSide& bar = settled(t, "-1");
+    frmSide& bar = settled(t, -1);
     for (platform::PointerPos p : {platform::PointerPos{1919, 0}, {0, 0}, {0, 1079}}) {
       t.platform.pointerPos = p;
       t.timers.advance(1000);
@@ -170,6 +200,56 @@ TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCl
   EXPECT_FALSE(t.app.hasDate()) << "a tick that finds the bar collapsed closes the clock panel";
 }
 
+TEST(EdgeWatcher, CrossingTheCloseLineDuringTheFadeEndsItForGood) {
+  for (const Side& s : kSides) {
+    SCOPED_TRACE("side " + std::to_string(s.side));
+    TestApp t;
+    frmSide& bar = settled(t, s.side);
+    t.platform.pointerPos = s.corner;
+    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
+    t.timers.advance(50);
+    ASSERT_EQ(bar.HScroll1.value(), 51);
+    t.platform.pointerPos = s.beyond;
+    t.timers.advance(10);
+    EXPECT_FALSE(bar.tmrOpen.enabled());
+    EXPECT_TRUE(bar.tmrQuit.enabled());
+    EXPECT_EQ(bar.HScroll1.value(), 61) << "the opening tick of this ms came first";
+    t.timers.advance(99);
+    EXPECT_EQ(bar.width(), 1590);
+    EXPECT_EQ(bar.HScroll1.value(), 61);
+    t.timers.advance(1);
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_FALSE(bar.visible());
+    t.timers.advance(1000);
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_FALSE(bar.visible());
+    EXPECT_EQ(bar.HScroll1.value(), 1);
+    EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 1);
+  }
+}
+
+TEST(EdgeWatcher, TheChargeTextShowsOnlyWhileThePointerRestsOnACorner) {
+  for (const Side& s : kSides) {
+    SCOPED_TRACE("side " + std::to_string(s.side));
+    TestApp t;
+    t.platform.power = {56, 0};
+    frmSide& bar = settled(t, s.side);
+    t.platform.pointerPos = s.corner;
+    t.timers.advance(1000);
+    ASSERT_EQ(bar.width(), 1590);
+    frmDate& panel = t.app.date();
+    EXPECT_TRUE(panel.lblState.visible());
+    t.platform.pointerPos = s.onBar;
+    t.timers.advance(10);
+    EXPECT_EQ(bar.width(), 1590);
+    EXPECT_FALSE(panel.lblState.visible());
+    EXPECT_EQ(panel.lblState.caption(), "56%") << "hidden, not emptied";
+    t.platform.pointerPos = s.corner;
+    t.timers.advance(10);
+    EXPECT_TRUE(panel.lblState.visible());
+  }
+}
+
 TEST(EdgeWatcher, CornersAndCloseLineFollowTheRealPixelSize) {
   struct Case {
     double tpp;          // 15, 12, 10: 96, 120, 144 DPI
@@ -195,7 +275,7 @@ TEST(EdgeWatcher, CornersAndCloseLineFollowTheRealPixelSize) {
     {
       TestApp t;
       t.platform.twipsPerPx = c.tpp;
-      frmSide& bar = settled(t, "1");
+      frmSide& bar = settled(t, 1);
       t.platform.pointerPos = {0, 1079};
       t.timers.advance(1000);
       ASSERT_EQ(bar.width(), 1590);
@@ -209,7 +289,7 @@ TEST(EdgeWatcher, CornersAndCloseLineFollowTheRealPixelSize) {
   }
 }
 
-TEST(EdgeWatcher, TheClockPanelIsRefreshedEveryTickWhileOpenAndAChangedScreenReloadsTheBar) {
+TEST(EdgeWatcher, TheClockPanelIsRefreshedEveryTickWhileOpen) {
   TestApp t;
   frmSide& bar = settled(t);
   t.platform.pointerPos = {1919, 0};
@@ -220,15 +300,30 @@ TEST(EdgeWatcher, TheClockPanelIsRefreshedEveryTickWhileOpenAndAChangedScreenRel
   EXPECT_EQ(t.app.date().Label1.caption(), "09:41");
   EXPECT_EQ(bar.Label1.caption(), "16200");
   EXPECT_EQ(bar.Label2.caption(), "0");
+}
 
-  const int firstBar = bar.serial();
-  t.platform.screenWidthPx = 1280;
-  t.platform.screenHeightPx = 1024;
-  t.timers.advance(10);
-  frmSide& fresh = t.side();
-  EXPECT_NE(fresh.serial(), firstBar) << "a new bar, loaded for the new screen";
-  EXPECT_EQ(fresh.SavedScreenWidth, 19200.0F);
-  EXPECT_EQ(fresh.height(), 15360 + 600);
-  EXPECT_EQ(fresh.width(), 1);
-  EXPECT_TRUE(fresh.visible());
+TEST(EdgeWatcher, AChangeOfEitherScreenSizeReloadsTheBarWithinOneTick) {
+  struct Case {
+    int widthPx, heightPx;
+    bool reloads;
+  };
+  for (const Case c : {Case{1920, 1080, false}, Case{1280, 1080, true}, Case{1920, 1024, true},
+                       Case{1280, 1024, true}}) {
+    SCOPED_TRACE(std::to_string(c.widthPx) + " x " + std::to_string(c.heightPx));
+    TestApp t;
+    settled(t);
+    t.platform.screenWidthPx = c.widthPx;
+    t.platform.screenHeightPx = c.heightPx;
+    t.timers.advance(10);
+    // The bar saves the screen size at load: a fresh bar holds the new one.
+    frmSide& bar = t.side();
+    EXPECT_EQ(bar.SavedScreenWidth, c.reloads ? c.widthPx * 15.0F : 28800.0F);
+    EXPECT_EQ(bar.SavedScreenHeight, c.reloads ? c.heightPx * 15 : 16200);
+    EXPECT_EQ(bar.height(), (c.reloads ? c.heightPx * 15 : 16200) + 600);
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_EQ(bar.visible(), c.reloads) << "a fresh bar is shown collapsed";
+    const int saved = bar.SavedScreenHeight;
+    t.timers.advance(1000);
+    EXPECT_EQ(t.side().SavedScreenHeight, saved) << "once, not on every tick";
+  }
 }

@@ -13,13 +13,18 @@ namespace {
 
 const std::string kPath = "C:\\Program Files\\Tervalo3.txt";
 
-// Lines 0..count-1 with a recognisable value each: "t<i>" for texts, i + 1000 for numbers.
+// What each of the 36 lines holds: T a text, N a number.
+constexpr char kKinds[] = "TTTTTTTTTTTTTTNNNNNNNNNTTTTTTTNNNNNT";
+
+// A recognisable value for line i: "t<i>" for a text, i + 1000 for a number.
+Value numbered(int i) {
+  return kKinds[i] == 'T' ? Value("t" + std::to_string(i)) : Value(1000 + i);
+}
+
+// Lines 0..count-1 holding their recognisable values.
 std::vector<std::string> numberedLines(int count) {
   std::vector<std::string> lines;
-  for (int i = 0; i < count; ++i) {
-    const bool text = i <= 13 || (i >= 23 && i <= 29) || i == 35;
-    lines.push_back(text ? "t" + std::to_string(i) : std::to_string(1000 + i));
-  }
+  for (int i = 0; i < count; ++i) lines.push_back(numbered(i % 36).text());
   return lines;
 }
 
@@ -76,8 +81,7 @@ TEST(SettingsFile, ShortFilesFollowTheirRules) {
     for (int i = 0; i < core::kSettingCount; ++i) {
       Value expected = "old" + std::to_string(i);
       if (i < c.lines) {
-        const bool text = i <= 13 || (i >= 23 && i <= 29) || i == 35;
-        expected = text ? Value("t" + std::to_string(i)) : Value(1000 + i);
+        expected = numbered(i);
         if (i == 23) expected = c.outcome == LoadOutcome::Full ? "&&" : "&";
       }
       if (i == core::GlassAlpha && c.outcome == LoadOutcome::Short) expected = 240;
@@ -132,6 +136,61 @@ TEST(SettingsFile, NumbersAreReadTheLenientWay) {
   EXPECT_EQ(core::assignSettingsLines(s, lines), LoadOutcome::Partial);
   EXPECT_EQ(s[20], Value(1020));
   EXPECT_EQ(s[21], Value("old21"));
+}
+
+TEST(SettingsFile, ANumberTooLargeToHoldEndsTheLoadAtItsLine) {
+  const std::string nines(400, '9');
+  const std::pair<std::string, std::optional<double>> cases[] = {
+      {"1e400", std::nullopt},
+      {"-1e400", std::nullopt},
+      {"1e309", std::nullopt},
+      {"1 e 4 0 0", std::nullopt},
+      {"1e400abc", std::nullopt},
+      {nines, std::nullopt},
+      {"-" + nines + ".5", std::nullopt},
+      {"1e308x", 1e308},
+      {"-1.5e308", -1.5e308},
+      {"1e-400", 0},
+      {"0e400", 0},
+      {"0", 0},
+      {"", 0},
+      {"inf", 0},
+      {"0x1p9999", 0},
+      {"e400", 0},
+      {"240", 240},
+  };
+  for (const auto& [text, held] : cases) {
+    EXPECT_EQ(core::heldNumber(text), held) << '"' << text << '"';
+  }
+
+  // Every number line: the lines before it are read, it and the rest keep their values, and
+  // nothing is applied.
+  for (const auto& [bad, before] : std::vector<std::pair<int, Value>>{{14, "t13"},
+                                                                      {20, 1019},
+                                                                      {21, 1020},
+                                                                      {22, 1021},
+                                                                      {30, "t29"},
+                                                                      {31, 1030},
+                                                                      {32, 1031},
+                                                                      {34, 1033}}) {
+    for (const char* text : {"1e400", "-1e400"}) {
+      SCOPED_TRACE(std::string(text) + " on line " + std::to_string(bad));
+      std::vector<std::string> lines = numberedLines(36);
+      lines[static_cast<std::size_t>(bad)] = text;
+      core::Settings s = markers();
+      EXPECT_EQ(core::assignSettingsLines(s, lines), LoadOutcome::Partial);
+      EXPECT_EQ(s[bad - 1], before);
+      for (int i = bad; i < core::kSettingCount; ++i) {
+        EXPECT_EQ(s[i], Value("old" + std::to_string(i))) << "setting " << i;
+      }
+    }
+  }
+  // In a text line it is only a text.
+  std::vector<std::string> lines = numberedLines(36);
+  lines[core::CustomFont] = "1e400";
+  core::Settings s;
+  EXPECT_EQ(core::assignSettingsLines(s, lines), LoadOutcome::Full);
+  EXPECT_EQ(s[core::CustomFont], Value("1e400"));
 }
 
 TEST(SettingsFile, AFailedSaveTellsTheUserAndLeavesTheOldFile) {

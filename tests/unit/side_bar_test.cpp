@@ -14,56 +14,89 @@ using testing_support::TestApp;
 
 namespace {
 
-// A complete settings file: the English defaults of user "Ana", with some lines replaced.
-std::string fileWith(const std::map<int, std::string>& lines) {
-  std::vector<std::string> all = {"Computer",
-                                  "Ana",
-                                  "Documents",
-                                  "Pictures",
-                                  "Music",
-                                  "Videos",
-                                  "Downloads",
-                                  "C:\\",
-                                  "C:\\Users\\Ana",
-                                  "C:\\Users\\Ana\\Documents",
-                                  "C:\\Users\\Ana\\Pictures",
-                                  "C:\\Users\\Ana\\Music",
-                                  "C:\\Users\\Ana\\Videos",
-                                  "C:\\Users\\Ana\\Downloads"};
-  for (int i = 0; i < 7; ++i) all.emplace_back("16777215");
-  all.emplace_back("12081179");
-  all.emplace_back("0");
-  for (int i = 0; i < 7; ++i) all.emplace_back("\xCC");
-  for (const char* v : {"4", "240", "0", "0", "0", "Webdings"}) all.emplace_back(v);
-  for (const auto& [i, v] : lines) all[static_cast<std::size_t>(i)] = v;
-  return fileOf(all);
+// The names and folders of the default tiles of user "Ana" (lines 0 to 13 of the file).
+const std::vector<std::string> kModernEnglish = {"Computer",
+                                                 "Ana",
+                                                 "Documents",
+                                                 "Pictures",
+                                                 "Music",
+                                                 "Videos",
+                                                 "Downloads",
+                                                 "C:\\",
+                                                 "C:\\Users\\Ana",
+                                                 "C:\\Users\\Ana\\Documents",
+                                                 "C:\\Users\\Ana\\Pictures",
+                                                 "C:\\Users\\Ana\\Music",
+                                                 "C:\\Users\\Ana\\Videos",
+                                                 "C:\\Users\\Ana\\Downloads"};
+const std::vector<std::string> kModernSpanish = {"Equipo",
+                                                 "Ana",
+                                                 "Documentos",
+                                                 "Im\xC3\xA1genes",
+                                                 "M\xC3\xBAsica",
+                                                 "Videos",
+                                                 "Descargas",
+                                                 "C:\\",
+                                                 "C:\\Users\\Ana",
+                                                 "C:\\Users\\Ana\\Documents",
+                                                 "C:\\Users\\Ana\\Pictures",
+                                                 "C:\\Users\\Ana\\Music",
+                                                 "C:\\Users\\Ana\\Videos",
+                                                 "C:\\Users\\Ana\\Downloads"};
+const std::vector<std::string> kXpEnglish = {
+    "Computer",
+    "Ana",
+    "Documents",
+    "Pictures",
+    "Music",
+    "Favorites",
+    "Desktop",
+    "C:\\",
+    "C:\\Documents and Settings\\Ana",
+    "C:\\Documents and Settings\\Ana\\My Documents",
+    "C:\\Documents and Settings\\Ana\\My Documents\\My Pictures",
+    "C:\\Documents and Settings\\Ana\\My Documents\\My Music",
+    "C:\\Documents and Settings\\Ana\\Favorites",
+    "C:\\Documents and Settings\\Ana\\Desktop"};
+const std::vector<std::string> kXpSpanish = {
+    "Equipo",
+    "Ana",
+    "Documentos",
+    "Im\xC3\xA1genes",
+    "M\xC3\xBAsica",
+    "Favoritos",
+    "Escritorio",
+    "C:\\",
+    "C:\\Documents and Settings\\Ana",
+    "C:\\Documents and Settings\\Ana\\Mis documentos",
+    "C:\\Documents and Settings\\Ana\\Mis documentos\\Mis im\xC3\xA1genes",
+    "C:\\Documents and Settings\\Ana\\Mis documentos\\Mi m\xC3\xBAsica",
+    "C:\\Documents and Settings\\Ana\\Favoritos",
+    "C:\\Documents and Settings\\Ana\\Escritorio"};
+// Lines 14 to 35 of the defaults: white glyphs, the blue bar colour, no side (an empty line),
+// the glyph "Ì", four tiles' size, the fade to 240, Webdings.
+const std::vector<std::string> kOtherDefaults = {
+    "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "12081179",
+    "",         "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C",
+    "4",        "240",      "0",        "0",        "0",        "Webdings"};
+
+std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
-// The defaults as the settings file would hold them (BarSide has none: an empty line).
-std::string expectedDefaults(bool english, bool modern) {
-  const std::string h = modern ? "C:\\Users\\Ana" : "C:\\Documents and Settings\\Ana";
-  std::vector<std::string> v =
-      english ? std::vector<std::string>{"Computer", "Ana", "Documents", "Pictures", "Music"}
-              : std::vector<std::string>{"Equipo", "Ana", "Documentos", "Im\xC3\xA1genes",
-                                         "M\xC3\xBAsica"};
-  const char* last[2][2][2] = {{{"Favoritos", "Escritorio"}, {"Favorites", "Desktop"}},
-                               {{"Videos", "Descargas"}, {"Videos", "Downloads"}}};
-  v.insert(v.end(), {last[modern][english][0], last[modern][english][1], "C:\\", h});
-  const std::vector<std::string> folders =
-      modern    ? std::vector<std::string>{"\\Documents", "\\Pictures", "\\Music", "\\Videos",
-                                           "\\Downloads"}
-      : english ? std::vector<std::string>{"\\My Documents", "\\My Documents\\My Pictures",
-                                           "\\My Documents\\My Music", "\\Favorites", "\\Desktop"}
-                : std::vector<std::string>{
-                      "\\Mis documentos", "\\Mis documentos\\Mis im\xC3\xA1genes",
-                      "\\Mis documentos\\Mi m\xC3\xBAsica", "\\Favoritos", "\\Escritorio"};
-  for (const auto& f : folders) v.push_back(h + f);
-  v.insert(v.end(), 7, "16777215");
-  v.insert(v.end(), {"12081179", ""});
-  v.insert(v.end(), 7, "\xC3\x8C");
-  v.insert(v.end(), {"4", "240", "0", "0", "0", "Webdings"});
-  return fileOf(v);
+// The lines of a complete settings file, in the ANSI code page: the English defaults on a modern
+// system, with side 0 and some lines replaced.
+std::vector<std::string> linesWith(const std::map<int, std::string>& lines) {
+  std::vector<std::string> all = concat(kModernEnglish, kOtherDefaults);
+  all[core::BarSide] = "0";
+  for (int k = 0; k < core::kTileCount; ++k)
+    all[static_cast<std::size_t>(core::Glyph0 + k)] = "\xCC";
+  for (const auto& [i, v] : lines) all[static_cast<std::size_t>(i)] = v;
+  return all;
 }
+
+std::string fileWith(const std::map<int, std::string>& lines) { return fileOf(linesWith(lines)); }
 
 }  // namespace
 
@@ -71,15 +104,15 @@ TEST(SideBarLoad, WithNoFileTheStoreHoldsTheDefaultsAndTheTilesTheirDesignCaptio
   struct Case {
     int os;
     const char* language;
-    bool english;
+    const std::vector<std::string>& tiles;
   };
-  for (const Case c :
-       {Case{5, "ENGLISH", true}, Case{5, "SPANISH", false}, Case{5, "GERMAN", false},
-        Case{6, "ENGLISH", true}, Case{10, "SPANISH", false}, Case{10, "", false}}) {
+  for (const Case& c : {Case{5, "ENGLISH", kXpEnglish}, Case{5, "SPANISH", kXpSpanish},
+                        Case{5, "GERMAN", kXpSpanish}, Case{6, "ENGLISH", kModernEnglish},
+                        Case{10, "SPANISH", kModernSpanish}, Case{10, "", kModernSpanish}}) {
     SCOPED_TRACE(std::string(c.language) + " " + std::to_string(c.os));
     TestApp t;
     frmSide& bar = t.startBar(c.language, c.os);
-    EXPECT_EQ(core::settingsText(t.app.settings()), expectedDefaults(c.english, c.os > 5));
+    EXPECT_EQ(core::settingsText(t.app.settings()), fileOf(concat(c.tiles, kOtherDefaults)));
     EXPECT_TRUE(t.app.settings()[core::BarSide].isEmpty());
     EXPECT_TRUE(t.app.settings()[core::GlyphColour0].isNumber());
     const char* design[] = {"Equipo",        "Personal", "Documentos", "Im\xC3\xA1genes",
@@ -126,22 +159,21 @@ TEST(SideBarLoad, TheWindowStandsAtItsEdgeAsTallAsTheScreenAndCollapsed) {
 }
 
 TEST(SideBarLoad, TheBarHeightFollowsBarSizeAndCentresTheColumn) {
-  for (const auto& [size, height] : std::vector<std::pair<std::string, int>>{{"0", 1500},
-                                                                             {"1", 3000},
-                                                                             {"2", 4500},
-                                                                             {"3", 6000},
-                                                                             {"4", 7500},
-                                                                             {"5", 9000},
-                                                                             {"6", 10500},
-                                                                             {"9", 10500},
-                                                                             {"2.5", 10500},
-                                                                             {"-1", 10500}}) {
-    SCOPED_TRACE("BarSize " + size);
+  struct Case {
+    const char* size;
+    int height;
+    int top;  // centred on the 16200-twip screen, 90 twips low
+  };
+  for (const Case c :
+       {Case{"0", 1500, 7440}, Case{"1", 3000, 6690}, Case{"2", 4500, 5940}, Case{"3", 6000, 5190},
+        Case{"4", 7500, 4440}, Case{"5", 9000, 3690}, Case{"6", 10500, 2940},
+        Case{"9", 10500, 2940}, Case{"2.5", 10500, 2940}, Case{"-1", 10500, 2940}}) {
+    SCOPED_TRACE(std::string("BarSize ") + c.size);
     TestApp t;
-    t.putFile(fileWith({{30, size}}));
+    t.putFile(fileWith({{30, c.size}}));
     frmSide& bar = t.startBar();
-    EXPECT_EQ(bar.frmeBar.height(), height);
-    EXPECT_EQ(bar.frmeBar.top(), 8100 - height / 2 + 90);
+    EXPECT_EQ(bar.frmeBar.height(), c.height);
+    EXPECT_EQ(bar.frmeBar.top(), c.top);
   }
 }
 
@@ -219,6 +251,69 @@ TEST(SideBarLoad, AColourThatCannotBeAppliedEndsTheApplyingThere) {
   // The load itself goes on: glyph captions come from its own last step.
   EXPECT_EQ(bar.lblButton[0].caption(), "a");
   EXPECT_EQ(bar.width(), 1);
+}
+
+TEST(SideBarLoad, OnlyAFileOfThirtyOneLinesOrMoreIsApplied) {
+  struct Case {
+    int lines;
+    bool applied;
+  };
+  for (const Case c : {Case{20, false}, Case{30, false}, Case{31, true}, Case{33, true},
+                       Case{35, true}, Case{36, true}}) {
+    SCOPED_TRACE(std::to_string(c.lines) + " lines");
+    TestApp t;
+    std::vector<std::string> lines = linesWith({{0, "First"}, {15, "255"}, {31, "200"}});
+    lines.resize(static_cast<std::size_t>(c.lines));
+    t.putFile(fileOf(lines));
+    frmSide& bar = t.startBar();
+    EXPECT_EQ(t.app.settings()[0], Value("First")) << "read in every case";
+    EXPECT_EQ(t.app.settings()[15], Value(255));
+    EXPECT_EQ(bar.Labels[0].caption(), c.applied ? "First" : "Equipo");
+    EXPECT_EQ(bar.Labels[0].foreColour(), c.applied ? 15790320 : 14737632);
+    EXPECT_EQ(bar.lblButton[1].foreColour(), c.applied ? 255 : 16777215);
+    EXPECT_EQ(t.app.settings()[core::GlassAlpha], Value(c.lines == 36 ? 200 : 240));
+  }
+}
+
+TEST(SideBarLoad, TheFileIsReadOnlyFromTheFolderXpSpanishNames) {
+  const std::string archivos = "C:\\Archivos de programa\\Tervalo3.txt";
+  const std::string programFiles = "C:\\Program Files\\Tervalo3.txt";
+  struct Case {
+    bool xpSpanish;
+    bool inArchivos;
+    bool inProgramFiles;
+    const char* name;
+  };
+  for (const Case c : {Case{true, true, true, "Archivos"}, Case{true, false, true, "Equipo"},
+                       Case{false, true, true, "Program"}, Case{false, true, false, "Equipo"}}) {
+    SCOPED_TRACE(std::string(c.xpSpanish ? "XpSpanish, " : "") + (c.inArchivos ? "Archivos " : "") +
+                 (c.inProgramFiles ? "Program Files" : ""));
+    TestApp t;
+    t.app.state().xpSpanish = c.xpSpanish;
+    if (c.inArchivos) t.platform.files[archivos] = fileWith({{0, "Archivos"}});
+    if (c.inProgramFiles) t.platform.files[programFiles] = fileWith({{0, "Program"}});
+    frmSide& bar = t.startBar("SPANISH", 5);
+    EXPECT_EQ(t.app.settings()[0], Value(c.name));
+    EXPECT_EQ(bar.Labels[0].caption(), c.name);
+  }
+}
+
+TEST(SideBarLoad, AFadeTargetTooLargeToHoldEndsTheLoadAndTheBarStillOpens) {
+  for (const char* alpha : {"1e400", "-1e400"}) {
+    SCOPED_TRACE(alpha);
+    TestApp t;
+    t.putFile(fileWith({{0, "First"}, {31, alpha}, {32, "2"}}));
+    frmSide& bar = t.startBar();
+    EXPECT_EQ(t.app.settings()[core::GlassAlpha], Value(240));
+    EXPECT_EQ(t.app.settings()[0], Value("First")) << "the lines before it stay read";
+    EXPECT_EQ(t.app.settings()[core::GlyphFont], Value(0));
+    EXPECT_EQ(bar.Labels[0].caption(), "Equipo") << "nothing applied";
+    t.platform.pointerPos = {1919, 0};
+    t.timers.advance(1000);
+    EXPECT_EQ(bar.width(), 1590);
+    EXPECT_EQ(bar.HScroll1.value(), 241);
+    EXPECT_EQ(t.platform.alpha.at(bar.hwnd()), 255);
+  }
 }
 
 TEST(SideBarLoad, AOneSecondPressOnTheBackgroundEndsTheProgram) {

@@ -11,7 +11,7 @@ namespace {
 
 constexpr forms::Colour kHighlight = 3289650;
 constexpr forms::Colour kPressed = 3947580;
-constexpr int kColumnTop = 8100 - 7500 / 2 + 90;  // five tiles on a 1080-pixel screen
+constexpr int kColumnTop = 4440;  // five tiles centred on a 1080-pixel screen
 
 forms::Point onTile(int i, int y = 600) { return {800, kColumnTop + 1500 * i + y}; }
 const forms::Point kBackground{800, 1000};
@@ -62,17 +62,25 @@ TEST(Tiles, HoverPressAndReleaseShadeTheTiles) {
 }
 
 TEST(Tiles, BarColoursThatMatchTheShades) {
-  for (const auto& [colour, expected] : std::vector<std::pair<const char*, const char*>>{
-           {"3947580", "PPPPPPP"}, {"3289650", "NNNNNNN"}}) {
+  // 60,60,60 looks pressed to the pointer: nothing is highlighted. 50,50,50 hides the highlight.
+  struct Case {
+    const char* colour;
+    const char* shades;
+    int hoverTile;
+  };
+  for (const Case c : {Case{"3947580", "PPPPPPP", 7}, Case{"3289650", "NNNNNNN", 2}}) {
+    SCOPED_TRACE(c.colour);
     TestApp t;
-    t.startBar();
-    t.app.state().barBackColour = static_cast<forms::Colour>(core::lenientNumber(colour));
-    frmSide& bar = t.side();
-    bar.NButton();
+    std::vector<std::string> lines(36, "0");
+    lines[core::BarColour] = c.colour;
+    lines[core::BarColoured] = "1";
+    lines[core::BarSize] = "4";
+    t.putFile(testing_support::fileOf(lines));
+    frmSide& bar = t.startBar();
+    ASSERT_EQ(t.app.state().barBackColour, std::stoul(c.colour));
     bar.pointerMove(0, 0, onTile(2));
-    // 60,60,60 looks pressed to the pointer: nothing is highlighted. 50,50,50 hides the highlight.
-    EXPECT_EQ(shades(bar, t.app.state().barBackColour), std::string(expected)) << colour;
-    EXPECT_EQ(bar.HoverTile, colour[1] == '9' ? 7 : 2);
+    EXPECT_EQ(shades(bar, t.app.state().barBackColour), c.shades);
+    EXPECT_EQ(bar.HoverTile, c.hoverTile);
   }
 }
 

@@ -117,6 +117,24 @@ platform::OsVersion Win32Platform::version() {
   return {static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
 }
 
+platform::OsVersion Win32Platform::programVersion() {
+  wchar_t path[MAX_PATH] = {};
+  if (GetModuleFileNameW(nullptr, path, MAX_PATH) == 0) return {};
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+  if (size == 0) return {};
+  std::vector<unsigned char> data(size);
+  if (GetFileVersionInfoW(path, 0, size, data.data()) == FALSE) return {};
+  VS_FIXEDFILEINFO* info = nullptr;
+  UINT length = 0;
+  if (VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) == FALSE ||
+      info == nullptr || length < sizeof *info) {
+    return {};
+  }
+  return {static_cast<int>(HIWORD(info->dwFileVersionMS)),
+          static_cast<int>(LOWORD(info->dwFileVersionMS))};
+}
+
 std::optional<std::string> Win32Platform::localeInfo(int item) {
   char buffer[256] = {};
   const int n = GetLocaleInfoA(LOCALE_USER_DEFAULT, static_cast<LCTYPE>(item), buffer, 256);

@@ -29,6 +29,7 @@ class Win32Platform final : public platform::Platform {
                     const std::string& text) override;
   std::optional<std::string> logonName() override;
   platform::OsVersion version() override;
+  platform::OsVersion programVersion() override;
   std::optional<std::string> localeInfo(int item) override;
   platform::PowerStatus powerStatus() override;
   bool fontInstalled(const std::string& family) override;

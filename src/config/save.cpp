@@ -1,0 +1,95 @@
+// The choosers' values at load (font, sliders), and Save: the edits go into the settings, the
+// settings file is written and the bar is rebuilt from it.
+#include <array>
+#include <cmath>
+
+#include "bar/side_bar.h"
+#include "config/config_texts.h"
+#include "config/config_window.h"
+#include "core/app.h"
+#include "core/settings_file.h"
+
+namespace {
+
+constexpr std::array<int, 6> kGlassAlpha{250, 240, 230, 220, 210, 200};
+const char* const kFixedFonts[] = {"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
+constexpr int kOtherFont = 4;
+
+// A whole number from a setting, or -1 when it is none.
+int whole(const core::Value& v) {
+  const double d = v.number();
+  return std::isfinite(d) && d == std::floor(d) && std::abs(d) < 1e9 ? static_cast<int>(d) : -1;
+}
+
+}  // namespace
+
+void frmConfig::loadSliders() {
+  namespace tx = config_texts;
+  auto& s = app_.settings();
+
+  // The glyph font; a value that names no font draws Webdings and is shown as Webdings.
+  int font = whole(s[core::GlyphFont]);
+  if (font < 0 || font > kOtherFont) font = 0;
+  applyGlyphFont(font == kOtherFont ? s[core::CustomFont].text()
+                                    : kFixedFonts[static_cast<std::size_t>(font)]);
+  cboFont.setListIndex(font);
+
+  // Each slider shows its setting at the nearest meaning it can hold: the bar takes any side
+  // but 0 as the left, any clock mode of 1 or more as 24-hour, and at most seven tiles.
+  hscLeft.setValue(s[core::BarSide].number() == 0 ? 0 : 1);
+  // The bar shows a column of n + 1 tiles for a BarSize n of 0 to 5, and all seven for any
+  // other value.
+  const int size = whole(s[core::BarSize]);
+  hscTotal.setValue(size >= 0 && size <= 5 ? size : 6);
+  hscTime.setValue(s[core::ClockMode].number() >= 1 ? 1 : 0);
+
+  lblMenu[0].setCaption(s[core::BarColoured].number() >= 1 ? tx::kMenuNoColour.in(app_.state())
+                                                           : tx::kMenuColour.in(app_.state()));
+  eSize();
+
+  int glass = 5;
+  for (std::size_t v = 0; v + 1 < kGlassAlpha.size(); ++v) {
+    if (s[core::GlassAlpha].number() == kGlassAlpha[v]) {
+      glass = static_cast<int>(v);
+      break;
+    }
+  }
+  hscGlass.setValue(glass);
+  if (app_.state().smallScreen == 1) hscTotal.setEnabled(false);
+}
+
+bool frmConfig::eExe() {
+  auto& s = app_.settings();
+  const core::Settings before = s;
+  for (int i = 0; i < kRows; ++i) {
+    s[core::TileName0 + i] = txtNombre[static_cast<std::size_t>(i)].text();
+  }
+  for (int i = 0; i < kRows; ++i) {
+    s[core::GlyphColour0 + i] = lblFolder[static_cast<std::size_t>(i)].foreColour();
+  }
+  for (int i = 0; i < kRows; ++i) {
+    s[core::TilePath0 + i] = txtCarpeta[static_cast<std::size_t>(i)].text();
+  }
+  for (int i = 0; i < kRows; ++i) {
+    s[core::Glyph0 + i] = lblFolder[static_cast<std::size_t>(i)].text();
+  }
+  s[core::BarSide] = hscLeft.value();
+  s[core::BarSize] = hscTotal.value();
+  s[core::ClockMode] = hscTime.value();
+  s[core::BarColour] = backColour();
+  s[core::CustomFont] = List1.font().name;
+  const int glass = hscGlass.value();
+  if (glass >= 0 && glass < static_cast<int>(kGlassAlpha.size())) {
+    s[core::GlassAlpha] = kGlassAlpha[static_cast<std::size_t>(glass)];
+  }
+  if (!core::SaveSettingsFile(app_.platform(), s, app_.state())) {
+    // The user was told; the settings and the bar stay as they were, and the edits stay in
+    // this window for another try.
+    s = before;
+    return false;
+  }
+  stored_ = s;
+  app_.side().unload();
+  app_.side().show();
+  return true;
+}

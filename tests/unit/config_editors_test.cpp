@@ -1,0 +1,461 @@
+// The configuration window's editors: the shortcut rows, the glyph boxes, the row exchange, the
+// colour editor and the font chooser.
+#include <gtest/gtest.h>
+
+#include "config_rig.h"
+#include "core/settings_file.h"
+
+using forms::kLeftButton;
+using forms::kRightButton;
+using testing_support::ConfigRig;
+
+namespace {
+
+constexpr char kGlyphI[] = "\xC3\x8C";  // "Ì"
+
+// The text, folder, glyph and glyph colour of each row.
+std::vector<std::string> rowsOf(frmConfig& w) {
+  std::vector<std::string> rows;
+  for (std::size_t i = 0; i < 7; ++i) {
+    rows.push_back(w.txtNombre[i].text() + "|" + w.txtCarpeta[i].text() + "|" +
+                   w.lblFolder[i].text() + "|" + std::to_string(w.lblFolder[i].foreColour()));
+  }
+  return rows;
+}
+
+}  // namespace
+
+TEST(ShortcutRows, TheRowsShowTheSettingsAndTheTileCountShowsThem) {
+  ConfigRig t;
+  t.platform.logon = "Maximiliano Fernandez";  // 21 characters: a loaded name stays whole
+  frmConfig& w = t.open("SPANISH");
+  EXPECT_EQ(w.txtNombre[0].text(), "Equipo");
+  EXPECT_EQ(w.txtNombre[1].text(), "Maximiliano Fernandez");
+  EXPECT_EQ(w.txtCarpeta[1].text(), "C:\\Users\\Maximiliano Fernandez");
+  EXPECT_EQ(w.txtCarpeta[6].text(), "C:\\Users\\Maximiliano Fernandez\\Downloads");
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(w.lblFolder[i].text(), kGlyphI);
+    EXPECT_EQ(w.lblFolder[i].foreColour(), 16777215);
+    EXPECT_EQ(w.lblFolder[i].backColour(), 1118481);
+    EXPECT_EQ(w.lblFolder[i].font(), (forms::Font{"Webdings", 12.75, 400, 2}));
+  }
+  // BarSize 4 at start: five rows.
+  EXPECT_EQ(w.frmeBig1.height(), 4095);
+  EXPECT_TRUE(w.txtNombre[4].visible());
+  EXPECT_FALSE(w.txtNombre[5].visible());
+
+  const int heights[] = {735, 1575, 2415, 3255, 4095, 4935, 5775};
+  for (int n : {0, 6, 3}) {
+    w.hscTotal.scrollTo(n);
+    EXPECT_EQ(w.frmeBig1.height(), heights[n]);
+    for (std::size_t i = 0; i < 7; ++i) {
+      const bool shown = static_cast<int>(i) <= n;
+      EXPECT_EQ(w.lblFolder[i].visible(), shown);
+      EXPECT_EQ(w.txtNombre[i].visible(), shown);
+      EXPECT_EQ(w.txtCarpeta[i].visible(), shown);
+      EXPECT_EQ(w.lblResp[i].visible(), shown);
+      EXPECT_TRUE(w.Check[i].visible()) << "the frame cuts the check boxes off";
+    }
+  }
+
+  w.hscTotal.scrollTo(6);
+  w.txtNombre[5].selectAll();
+  ConfigRig::type(w.txtNombre[5], "Fotos");
+  w.hscTotal.scrollTo(2);
+  w.hscTotal.scrollTo(6);
+  EXPECT_EQ(w.txtNombre[5].text(), "Fotos") << "a hidden row keeps its edits";
+}
+
+TEST(ShortcutRows, NamesTakeFourteenCharactersTypedOrPastedFoldersAny) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  forms::TextBox& name = w.txtNombre[2];
+  name.selectAll();
+  ConfigRig::type(name, "ABCDEFGHIJKLMNOP");
+  EXPECT_EQ(name.text(), "ABCDEFGHIJKLMN");
+  name.selectAll();
+  t.platform.clipboard = "0123456789abcdefgh";
+  name.typeChar(22);
+  EXPECT_EQ(name.text(), "0123456789abcd");
+
+  forms::TextBox& folder = w.txtCarpeta[2];
+  const std::string longPath = "D:\\" + std::string(300, 'x');
+  t.platform.clipboard = longPath;
+  folder.selectAll();
+  folder.paste();
+  EXPECT_EQ(folder.text(), longPath);
+}
+
+TEST(ShortcutRows, ADoubleClickOnTheGlyphListCopiesExactlyItsCharacter) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  t.platform.clipboard = "something else";
+  w.List1.dblClick();
+  EXPECT_EQ(t.platform.clipboard, "something else") << "nothing selected, nothing copied";
+  ConfigRig::click(w.Label[0]);
+  w.List1.choose(204 - 33);
+  w.List1.dblClick();
+  EXPECT_EQ(t.platform.clipboard, kGlyphI);
+  EXPECT_TRUE(w.List1.visible());
+
+  // Copied, then pasted into a glyph box after a right press: the glyph is replaced.
+  w.List1.choose(0);
+  w.List1.dblClick();
+  forms::TextBox& glyph = w.lblFolder[3];
+  glyph.setText("&&");
+  glyph.mouseDown(kRightButton, 0, 10, 10);
+  EXPECT_EQ(glyph.selLength(), 2);
+  glyph.paste();
+  EXPECT_EQ(glyph.text(), "!");
+}
+
+TEST(GlyphBoxes, AKeyReplacesTheGlyphAndNoControlCharacterEverBecomesOne) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  forms::TextBox& box = w.lblFolder[1];
+  box.typeChar('a');
+  EXPECT_EQ(box.text(), "a");
+  box.setSelection(0, 0);
+  box.typeChar('b');
+  EXPECT_EQ(box.text(), "b") << "wherever the caret stands";
+  EXPECT_EQ(box.selStart(), 1);
+  box.typeChar('&');
+  EXPECT_EQ(box.text(), "&&") << "an ampersand shows as one";
+  box.setText("&");
+  EXPECT_EQ(box.text(), "&&");
+  box.typeChar(0xE9);
+  EXPECT_EQ(box.text(), "\xC3\xA9");
+  for (int control : {13, 9, 27, 10, 24, 26, 7}) box.typeChar(control);
+  EXPECT_EQ(box.text(), "\xC3\xA9") << "Enter, Tab, Escape, Ctrl+X... leave the glyph";
+  t.platform.clipboard = "\xE2\x82\xAC and more";  // "€ and more"
+  box.setSelection(1, 0);
+  box.typeChar(22);  // Ctrl+V takes the first character whatever the caret
+  EXPECT_EQ(box.text(), "\xE2\x82\xAC");
+  t.platform.clipboard = "\tx";
+  box.selectAll();
+  box.paste();
+  EXPECT_EQ(box.text(), "") << "not even pasted";
+  t.platform.clipboard = "\xE2\x82\xAC";
+  box.paste();
+  box.typeChar(3);  // Ctrl+C copies it
+  box.typeChar(1);
+  box.typeChar(3);
+  EXPECT_EQ(t.platform.clipboard, "\xE2\x82\xAC");
+  box.setSelection(1, 0);
+  box.typeChar(forms::kKeyBack);
+  EXPECT_EQ(box.text(), "") << "Backspace works as in any box";
+  box.typeChar(forms::kKeyBack);
+  EXPECT_EQ(box.text(), "");
+
+  // Whatever went into the boxes, the settings text stays 36 lines, each ended by CR LF.
+  w.txtNombre[0].setText("two\r\nlines");
+  w.txtCarpeta[0].setText("C:\\a\rb\nc");
+  w.lblFolder[0].setText("\r");
+  EXPECT_EQ(w.lblFolder[0].text(), "");
+  core::Settings s = t.app.settings();
+  s[core::TileName0] = w.txtNombre[0].text();
+  s[core::TilePath0] = w.txtCarpeta[0].text();
+  s[core::Glyph0] = "\r";  // should one ever get past the glyph box
+  const std::string text = core::settingsText(s);
+  EXPECT_EQ(core::splitLines(text).size(), 36U);
+  EXPECT_EQ(core::splitLines(text)[0], "two  lines");
+  EXPECT_EQ(core::splitLines(text)[7], "C:\\a b c");
+  EXPECT_EQ(core::splitLines(text)[23], " ");
+  std::size_t crlf = 0;
+  for (std::size_t p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", p + 2)) {
+    ++crlf;
+  }
+  EXPECT_EQ(crlf, 36U);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 36);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 36);
+}
+
+TEST(RowExchange, TwoTicksExchangeTheRowsHalfASecondLater) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  w.lblFolder[4].setText("&");
+  w.lblFolder[4].setForeColour(255);
+  const std::vector<std::string> before = rowsOf(w);
+
+  w.Check[0].click();
+  t.timers.advance(1000);
+  EXPECT_EQ(rowsOf(w), before) << "one tick alone changes nothing";
+  w.Check[4].click();
+  t.timers.advance(499);
+  EXPECT_EQ(rowsOf(w), before);
+  t.timers.advance(1);
+  std::vector<std::string> swapped = before;
+  std::swap(swapped[0], swapped[4]);
+  EXPECT_EQ(rowsOf(w), swapped);
+  for (auto& c : w.Check) EXPECT_EQ(c.value(), 0);
+  EXPECT_FALSE(w.tmrChange.enabled());
+
+  w.Check[0].click();  // the same pair again puts every value back
+  w.Check[4].click();
+  t.timers.advance(500);
+  EXPECT_EQ(rowsOf(w), before);
+  EXPECT_EQ(w.lblFolder[4].text(), "&&");
+}
+
+TEST(RowExchange, AThirdTickIsRefusedAndRestartsTheHalfSecond) {
+  for (int third : {6, 1}) {
+    SCOPED_TRACE(third);
+    ConfigRig t;
+    frmConfig& w = t.open();
+    const std::vector<std::string> before = rowsOf(w);
+    w.Check[2].click();
+    w.Check[5].click();
+    t.timers.advance(300);
+    w.Check[std::size_t(third)].click();
+    EXPECT_EQ(w.Check[std::size_t(third)].value(), 0);
+    EXPECT_EQ(w.Check[2].value(), 1);
+    EXPECT_EQ(w.Check[5].value(), 1);
+    t.timers.advance(499);
+    EXPECT_EQ(rowsOf(w), before) << "the 500 ms count again from the third tick";
+    t.timers.advance(1);
+    std::vector<std::string> swapped = before;
+    std::swap(swapped[2], swapped[5]);
+    EXPECT_EQ(rowsOf(w), swapped);
+  }
+
+  ConfigRig t;  // unticking one of the pair before the time is up: no exchange
+  frmConfig& w = t.open();
+  const std::vector<std::string> before = rowsOf(w);
+  w.Check[1].click();
+  w.Check[3].click();
+  t.timers.advance(400);
+  w.Check[3].click();
+  t.timers.advance(1000);
+  EXPECT_EQ(rowsOf(w), before);
+  EXPECT_FALSE(w.tmrChange.enabled());
+  w.tmrChange.setEnabled(true);  // should it ever fire with one tick, it does nothing
+  t.timers.advance(500);
+  EXPECT_EQ(rowsOf(w), before);
+  EXPECT_EQ(w.Check[1].value(), 1);
+}
+
+TEST(ColourEditor, TheStripsOpenOverTheClickedRowCloseOnASecondClickAndMove) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  w.hscTotal.scrollTo(6);
+  for (int k = 0; k < 7; ++k) {
+    w.lblFolder[std::size_t(k)].setForeColour(forms::rgb(10 * k, 20, 30));
+    w.lblFolder[std::size_t(k)].click();
+    EXPECT_TRUE(w.frmeColor1.visible());
+    EXPECT_TRUE(w.frmeColor2.visible());
+    EXPECT_EQ(w.frmeColor1.top(), 840 * k);
+    EXPECT_EQ(w.frmeColor2.top(), 840 * k + 360);
+    EXPECT_EQ(w.SelectedGlyph, k);
+    EXPECT_EQ(w.txtRGB[0].text(), std::to_string(10 * k));
+    EXPECT_EQ(w.txtRGB[1].text(), "20");
+    EXPECT_EQ(w.txtRGB[2].text(), "30");
+  }
+  w.lblFolder[std::size_t(3)].click();  // open at 3 (from 6)
+  ConfigRig::click(w.lblColor[3]);      // unfold the palette
+  EXPECT_TRUE(w.frmeColor3.visible());
+  w.lblFolder[std::size_t(3)].click();
+  EXPECT_FALSE(w.frmeColor1.visible());
+  EXPECT_FALSE(w.frmeColor2.visible());
+  EXPECT_FALSE(w.frmeColor3.visible());
+  EXPECT_EQ(w.lblColor[3].caption(), "+");
+  w.lblFolder[3].setForeColour(forms::rgb(1, 2, 3));
+  w.lblFolder[std::size_t(3)].click();
+  EXPECT_TRUE(w.frmeColor1.visible());
+  EXPECT_EQ(w.txtRGB[0].text(), "1") << "reloaded from the glyph";
+
+  ConfigRig::click(w.lblColor[3]);
+  ConfigRig::click(w.lblColor[3]);
+  EXPECT_EQ(w.lblColor[3].caption(), "+");
+  EXPECT_FALSE(w.frmeColor3.visible());
+  EXPECT_TRUE(w.frmeColor1.visible()) << "the palette toggle never closes the strips";
+}
+
+TEST(ColourEditor, ASwatchWritesBlueGreenRedInThatOrderAndFoldsThePalette) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  w.lblFolder[std::size_t(0)].click();
+  std::string order;
+  for (int i = 0; i < 3; ++i) {
+    auto previous = w.txtRGB[std::size_t(i)].onChange;
+    w.txtRGB[std::size_t(i)].onChange = [&, i, previous] {
+      order += "RGB"[i] + w.txtRGB[std::size_t(i)].text() + " ";
+      previous();
+    };
+  }
+  ConfigRig::click(w.lblColor[3]);
+  ConfigRig::click(w.lblCC[10]);
+  EXPECT_EQ(order, "B26 G109 R230 ");
+  EXPECT_FALSE(w.frmeColor3.visible());
+  EXPECT_EQ(w.lblColor[3].caption(), "+");
+  EXPECT_EQ(w.lblFolder[0].foreColour(), 16777215) << "the glyph waits for a button";
+  EXPECT_EQ(w.txtRGB[0].backColour(), 1732070) << "the preview shows it";
+  EXPECT_EQ(w.lblCC[0].height(), 190);
+  EXPECT_EQ(w.lblCC[19].rect(), (forms::Rect{3240, 195, 375, 195}));
+}
+
+TEST(ColourEditor, ThePreviewReadsTheNumberAtTheStartOfEachBox) {
+  struct Case {
+    const char* text;
+    int value;
+  };
+  const Case cases[] = {{"300", 255}, {"12abc", 12}, {"abc", 0}, {"-5", 0},    {"2.5", 2},
+                        {"3.5", 4},   {"1e400", 0},  {"", 0},    {" 7 0", 70}, {"70000", 255}};
+  ConfigRig t;
+  frmConfig& w = t.open();
+  w.lblFolder[std::size_t(0)].click();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    w.txtRGB[0].setText(c.text);
+    w.txtRGB[1].setText("1");
+    w.txtRGB[2].setText("2");
+    EXPECT_EQ(w.txtRGB[2].backColour(), forms::rgb(c.value, 1, 2));
+  }
+}
+
+TEST(ColourEditor, TheButtonsApplyThePreviewedColourWhateverTheBoxesHold) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  auto openAt = [&](int row, const char* r, const char* g, const char* b) {
+    w.lblFolder[std::size_t(row)].click();
+    w.txtRGB[0].setText(r);
+    w.txtRGB[1].setText(g);
+    w.txtRGB[2].setText(b);
+  };
+  openAt(2, "70000", "-5", "1e400");
+  ConfigRig::click(w.lblColor[1]);  // Only this
+  EXPECT_EQ(w.lblFolder[2].foreColour(), forms::rgb(255, 0, 0));
+  EXPECT_EQ(w.lblFolder[1].foreColour(), 16777215);
+  EXPECT_FALSE(w.frmeColor1.visible());
+  EXPECT_FALSE(w.frmeColor2.visible());
+
+  openAt(4, "nan", "12abc", "2.5");
+  ConfigRig::click(w.lblColor[0]);  // All
+  for (auto& box : w.lblFolder) EXPECT_EQ(box.foreColour(), forms::rgb(0, 12, 2));
+
+  openAt(0, "250", "10", "10");
+  ConfigRig::click(w.lblColor[2]);  // Theme
+  EXPECT_EQ(w.ThemeColour, 658170);
+  EXPECT_EQ(w.backColour(), 658170);
+  for (forms::Control* c : std::initializer_list<forms::Control*>{
+           &w.frmeColor1, &w.frmeColor2, &w.frmeBig1, &w.frmeBig2, &w.frmeBig3, &w.frmeOut,
+           &w.frmeBar, &w.frmeFont, &w.txtFont, &w.List1}) {
+    EXPECT_EQ(c->backColour(), 658170) << c->name();
+  }
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(w.lblFolder[i].backColour(), 1118481);
+    EXPECT_EQ(w.txtNombre[i].backColour(), 658170);
+    EXPECT_EQ(w.txtCarpeta[i].backColour(), 658170);
+    EXPECT_EQ(w.Check[i].backColour(), 658170);
+  }
+  EXPECT_EQ(w.frmeColor3.backColour(), 8421504) << "the palette keeps its grey";
+  EXPECT_EQ(w.Line1.borderColour(), 2631960) << "red carries into green";
+
+  openAt(0, "230", "230", "230");
+  ConfigRig::click(w.lblColor[2]);
+  EXPECT_EQ(w.Line1.borderColour(), 13158600);
+}
+
+TEST(ColourEditor, EnterCyclesTheNumberBoxesWithTheirTextSelected) {
+  ConfigRig t;
+  frmConfig& w = t.open();
+  w.lblFolder[std::size_t(0)].click();
+  w.txtRGB[0].setText("12");
+  w.txtRGB[2].setText("123");
+  w.txtRGB[2].setFocus();
+  w.txtRGB[2].typeChar(forms::kKeyReturn);
+  EXPECT_TRUE(w.txtRGB[0].focused());
+  EXPECT_EQ(w.txtRGB[0].selStart(), 0);
+  EXPECT_EQ(w.txtRGB[0].selLength(), 2);
+  EXPECT_EQ(w.txtRGB[2].text(), "123") << "the Enter is swallowed";
+  w.txtRGB[0].typeChar(forms::kKeyReturn);
+  EXPECT_TRUE(w.txtRGB[1].focused());
+  w.txtRGB[1].typeChar('x');
+  EXPECT_EQ(w.txtRGB[1].text(), "x") << "any other key is typing";
+}
+
+TEST(FontChooser, AChoiceIsStoredAtOnceAndShownOnTheGlyphs) {
+  const char* const fonts[] = {"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
+  ConfigRig t;
+  frmConfig& w = t.open("SPANISH");
+  EXPECT_EQ(w.cboFont.list(4), "Otro...");
+  EXPECT_EQ(w.cboFont.listIndex(), 0);
+  ConfigRig::click(w.Label[1]);
+  for (int i : {2, 3, 1, 0}) {
+    w.cboFont.choose(i);
+    EXPECT_EQ(t.app.settings()[core::GlyphFont].number(), i);
+    for (auto& box : w.lblFolder) EXPECT_EQ(box.font().name, fonts[i]);
+    EXPECT_EQ(w.List1.font(), (forms::Font{fonts[i], 27.75, 400, 2}));
+    EXPECT_EQ(w.lblFolder[0].font().points, 12.75);
+    EXPECT_TRUE(w.cboFont.visible()) << "the list stays open";
+  }
+  w.cboFont.choose(2);
+  ConfigRig::click(w.lblExit);
+  EXPECT_EQ(t.app.settings()[core::GlyphFont].number(), 2) << "kept without Save";
+}
+
+TEST(FontChooser, OtherTakesAnyInstalledFontByNameAndWarnsOfTheRest) {
+  ConfigRig t;
+  t.platform.installedFonts.push_back("Segoe UI Symbol");
+  frmConfig& w = t.open();
+  t.timers.advance(200);
+  ConfigRig::click(w.Label[1]);
+  w.cboFont.choose(3);
+  w.cboFont.choose(4);
+  EXPECT_TRUE(w.frmeFont.visible());
+  EXPECT_EQ(w.txtFont.text(), "Wingdings 3");
+  EXPECT_TRUE(w.txtFont.focused());
+  EXPECT_EQ(w.txtFont.selLength(), 11);
+  EXPECT_EQ(w.OpenChooser, 1);
+  EXPECT_EQ(w.frmeOut.rect(), (forms::Rect{4560, 360, 375, 435}));
+  EXPECT_EQ(t.app.settings()[core::GlyphFont].number(), 4);
+
+  for (const char* name : {"No Such Font", "", "   ", "Segoe UI Symbol Segoe UI Symbol Segoe"}) {
+    SCOPED_TRACE(name);
+    t.platform.messages.clear();
+    w.txtFont.setText(name);
+    w.txtFont.typeChar(forms::kKeyReturn);
+    ASSERT_EQ(t.platform.messages.size(), 1U);
+    EXPECT_EQ(t.platform.messages[0].text,
+              "This font is not available on your computer, try another.");
+    EXPECT_EQ(t.platform.messages[0].title, "Tervalo");
+    EXPECT_EQ(t.platform.messages[0].icon, platform::MessageIcon::Warning);
+    EXPECT_TRUE(w.frmeFont.visible());
+    EXPECT_TRUE(w.frmeOut.visible());
+    EXPECT_EQ(w.lblFolder[0].font().name, "Wingdings 3") << "nothing changes";
+    EXPECT_EQ(w.txtFont.text(), name) << "the Enter is swallowed";
+  }
+
+  t.platform.messages.clear();
+  w.txtFont.setText("segoe ui symbol");
+  w.txtFont.typeChar(forms::kKeyReturn);
+  EXPECT_TRUE(t.platform.messages.empty());
+  for (auto& box : w.lblFolder) EXPECT_EQ(box.font().name, "segoe ui symbol");
+  EXPECT_EQ(w.List1.font().name, "segoe ui symbol");
+  EXPECT_FALSE(w.frmeFont.visible());
+  EXPECT_FALSE(w.frmeOut.visible());
+  EXPECT_FALSE(w.cboFont.visible());
+}
+
+TEST(FontChooser, AWindowOpenedWithACustomFontShowsItsNameWithoutTakingTheFocus) {
+  ConfigRig t;
+  t.platform.installedFonts.push_back("Marlett");
+  t.startBar("SPANISH");
+  t.app.settings()[core::GlyphFont] = 4;
+  t.app.settings()[core::CustomFont] = "Marlett";
+  t.side().eOpenConfig();
+  frmConfig& w = t.config();
+  EXPECT_EQ(w.cboFont.listIndex(), 4);
+  EXPECT_TRUE(w.frmeFont.visible());
+  EXPECT_EQ(w.txtFont.text(), "Marlett");
+  EXPECT_FALSE(w.txtFont.focused());
+  EXPECT_EQ(w.lblFolder[6].font().name, "Marlett");
+  EXPECT_EQ(w.List1.font().name, "Marlett");
+  EXPECT_TRUE(w.frmeOut.visible());
+
+  t.platform.messages.clear();
+  w.txtFont.setText("Nada");
+  w.txtFont.typeChar(forms::kKeyReturn);
+  ASSERT_EQ(t.platform.messages.size(), 1U);
+  EXPECT_EQ(t.platform.messages[0].text,
+            "Esta fuente no est\xC3\xA1 disponible en su equipo, intente otra.");
+}
