@@ -142,6 +142,18 @@ TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
   GetWindowRect(h, &r);
   EXPECT_EQ(r.left, 200);
   EXPECT_EQ(r.right - r.left, 100);
+  // Within one event the window takes its place once, when the event is over: grown and then
+  // moved back to the same right edge, it never stands beyond it in between.
+  rig.runtime.dispatch([&] {
+    f.setWidth(3000);
+    f.setLeft(1500);
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.right, 300);
+  });
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.right, 300);
   f.unload();
   wintest::pumpMessages();
   EXPECT_FALSE(IsWindow(h));

@@ -68,6 +68,12 @@ void Backend::start(forms::Timer& timer) {
 }
 
 void Backend::settle() {
+  // One at a time: placing a window may run handlers, which settle again.
+  while (!placing_.empty()) {
+    FormWindow* window = *placing_.begin();
+    placing_.erase(placing_.begin());
+    window->place();
+  }
   auto pending = std::move(pending_);
   pending_.clear();
   for (auto& [timer, wanted] : pending) start(*timer);

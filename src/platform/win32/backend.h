@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "forms/runtime.h"
 #include "platform/win32/gdi.h"
@@ -18,6 +19,8 @@ namespace win32 {
 // The classes of the windows a form is made of: the top-level window and a frame's window.
 inline constexpr wchar_t kFormClass[] = L"TervaloForm";
 inline constexpr wchar_t kFrameClass[] = L"TervaloFrame";
+
+class FormWindow;
 
 class Backend final : public forms::TimerService,
                       public forms::TextMetrics,
@@ -65,6 +68,11 @@ class Backend final : public forms::TimerService,
   };
   [[nodiscard]] bool quiet() const { return quiet_ > 0; }
 
+  // A form moved or sized while a handler runs takes its place when the handlers are done: a
+  // window grown and then moved to keep its right edge at the screen's never shows in between.
+  void placeLater(FormWindow& window) { placing_.insert(&window); }
+  void forget(FormWindow& window) { placing_.erase(&window); }
+
  private:
   static LRESULT CALLBACK timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
@@ -79,6 +87,7 @@ class Backend final : public forms::TimerService,
   std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
   MemoryDc measureDc_;
   int quiet_ = 0;
+  std::unordered_set<FormWindow*> placing_;
 };
 
 }  // namespace win32

@@ -50,6 +50,7 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
 }
 
 FormWindow::~FormWindow() {
+  backend_.forget(*this);
   // The model may already be gone: detach every window from it before destroying them.
   for (auto& [h, n] : nodes_) SetWindowLongPtrW(h, GWLP_USERDATA, 0);
   byHwnd_.clear();
@@ -252,13 +253,16 @@ void FormWindow::forgetTool(const forms::Control* c) {
 void FormWindow::formChanged(forms::Change what) {
   using forms::Change;
   switch (what) {
-    case Change::Geometry: {
-      const forms::Rect r = form_.rect();
-      SetWindowPos(top_, nullptr, backend_.toPx(r.left), backend_.toPx(r.top),
-                   backend_.toPx(r.width), backend_.toPx(r.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    case Change::Geometry:
+      if (backend_.runtime().depth() > 0) {
+        placePending_ = true;
+        backend_.placeLater(*this);
+      } else {
+        place();
+      }
       break;
-    }
     case Change::Visibility:
+      if (placePending_) place();
       ShowWindow(top_, !form_.visible()                                        ? SW_HIDE
                        : form_.activation() == forms::Form::Activation::OnShow ? SW_SHOW
                                                                                : SW_SHOWNOACTIVATE);
@@ -323,6 +327,13 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
       if (adapter.stale()) requestSettle();
       break;
   }
+}
+
+void FormWindow::place() {
+  placePending_ = false;
+  const forms::Rect r = form_.rect();
+  SetWindowPos(top_, nullptr, backend_.toPx(r.left), backend_.toPx(r.top), backend_.toPx(r.width),
+               backend_.toPx(r.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool FormWindow::hasKeyboard() const {

@@ -35,6 +35,8 @@ class FormWindow final : public forms::FormPeer {
     return reinterpret_cast<std::uintptr_t>(top_);
   }
   void changed(forms::Control& control, forms::Change what) override;
+  // Puts the window where the model's form stands.
+  void place();
 
   // The window procedure of the form's and the frames' windows.
   static LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -99,6 +101,7 @@ class FormWindow final : public forms::FormPeer {
   std::vector<std::unique_ptr<NativeAdapter>> retiredAdapters_;
   std::vector<std::unique_ptr<Node>> retiredNodes_;
   bool settlePosted_ = false;
+  bool placePending_ = false;
   int nextId_ = 100;
 };
 
