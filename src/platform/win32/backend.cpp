@@ -68,11 +68,11 @@ void Backend::start(forms::Timer& timer) {
 }
 
 void Backend::settle() {
-  // One at a time: placing a window may run handlers, which settle again.
-  while (!placing_.empty()) {
-    FormWindow* window = *placing_.begin();
-    placing_.erase(placing_.begin());
-    window->place();
+  // One at a time: a window's work may run handlers, which settle again.
+  while (!afterEvent_.empty()) {
+    FormWindow* window = *afterEvent_.begin();
+    afterEvent_.erase(afterEvent_.begin());
+    window->eventDone();
   }
   auto pending = std::move(pending_);
   pending_.clear();

@@ -68,10 +68,9 @@ class Backend final : public forms::TimerService,
   };
   [[nodiscard]] bool quiet() const { return quiet_ > 0; }
 
-  // A form moved or sized while a handler runs takes its place when the handlers are done: a
-  // window grown and then moved to keep its right edge at the screen's never shows in between.
-  void placeLater(FormWindow& window) { placing_.insert(&window); }
-  void forget(FormWindow& window) { placing_.erase(&window); }
+  // A form window with work for when no handler runs any more (FormWindow::eventDone).
+  void afterEvent(FormWindow& window) { afterEvent_.insert(&window); }
+  void forget(FormWindow& window) { afterEvent_.erase(&window); }
 
  private:
   static LRESULT CALLBACK timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -87,7 +86,7 @@ class Backend final : public forms::TimerService,
   std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
   MemoryDc measureDc_;
   int quiet_ = 0;
-  std::unordered_set<FormWindow*> placing_;
+  std::unordered_set<FormWindow*> afterEvent_;
 };
 
 }  // namespace win32

@@ -116,8 +116,6 @@ void FormWindow::requestSettle() {
 
 void FormWindow::settle() {
   settlePosted_ = false;
-  retiredAdapters_.clear();
-  retiredNodes_.clear();
   const std::vector<forms::Control*> added = std::move(added_);
   added_.clear();
   addedSet_.clear();
@@ -208,10 +206,9 @@ void FormWindow::retire(const forms::Control& c) {
   // A handler of the control's own message may be running: free its adapter afterwards.
   retiredAdapters_.push_back(std::move(adapter));
   if (backend_.runtime().depth() == 0) {
-    retiredAdapters_.clear();
-    retiredNodes_.clear();
+    eventDone();
   } else {
-    requestSettle();
+    backend_.afterEvent(*this);
   }
 }
 
@@ -256,7 +253,7 @@ void FormWindow::formChanged(forms::Change what) {
     case Change::Geometry:
       if (backend_.runtime().depth() > 0) {
         placePending_ = true;
-        backend_.placeLater(*this);
+        backend_.afterEvent(*this);
       } else {
         place();
       }
@@ -327,6 +324,12 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
       if (adapter.stale()) requestSettle();
       break;
   }
+}
+
+void FormWindow::eventDone() {
+  if (placePending_) place();
+  retiredAdapters_.clear();
+  retiredNodes_.clear();
 }
 
 void FormWindow::place() {

@@ -35,8 +35,9 @@ class FormWindow final : public forms::FormPeer {
     return reinterpret_cast<std::uintptr_t>(top_);
   }
   void changed(forms::Control& control, forms::Change what) override;
-  // Puts the window where the model's form stands.
-  void place();
+  // No handler runs any more: the window takes the place the form's last event gave it, and
+  // what was removed while handlers ran is freed.
+  void eventDone();
 
   // The window procedure of the form's and the frames' windows.
   static LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -61,11 +62,13 @@ class FormWindow final : public forms::FormPeer {
 
   LRESULT containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp);
   void formChanged(forms::Change what);
+  // Puts the window where the model's form stands.
+  void place();
   void addNode(forms::Container& container, HWND hwnd);
   void createChildren(forms::Container& container, HWND parent);
   void createControl(forms::Control& c, HWND parent);
   // Makes the windows of the controls added since the last settle, rebuilds what the adapters
-  // put off, frees what was removed, and gives the keyboard back to a control.
+  // put off, and gives the keyboard back to a control when the one that had it was removed.
   void settle();
   void requestSettle();
   void createAdded(forms::Control& c);
@@ -97,7 +100,8 @@ class FormWindow final : public forms::FormPeer {
   // Announced, not yet made, in the order they came.
   std::vector<forms::Control*> added_;
   std::unordered_set<const forms::Control*> addedSet_;
-  // Removed while a handler ran: one of them may be the one whose message is being handled.
+  // Removed while a handler ran: one of them may be the one whose message is being handled, or
+  // one a handler that opened a modal box will return to.
   std::vector<std::unique_ptr<NativeAdapter>> retiredAdapters_;
   std::vector<std::unique_ptr<Node>> retiredNodes_;
   bool settlePosted_ = false;
