@@ -13,10 +13,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command l
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
 
-  win32::Backend backend(instance);
-  forms::Runtime runtime(backend, backend, &backend);
-  backend.attach(runtime);
   win32::Win32Platform platform;
+  win32::Backend backend(instance);
+  forms::Runtime runtime(backend, backend, &backend, &platform.clipboard());
+  backend.attach(runtime);
   App app(platform, runtime);
   app.start();
   return win32::Backend::runMessageLoop();

@@ -1,11 +1,18 @@
-// The Win32 backend for real: windows, styles, painting, native controls and timers.
+// The Win32 backend for real: windows, styles, painting, native controls and timers, and what
+// an editing window asks of it: controls added and removed after show, text boxes whose editing
+// is the model's, the model's focus, one click per press, and lists filled item by item.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
 #include "platform/win32/backend.h"
+#include "platform/win32/text_convert.h"
 #include "platform/win32/win32_platform.h"
 #include "screen.h"
 #include "wait.h"
@@ -15,9 +22,9 @@ namespace {
 using forms::rgb;
 
 struct Rig {
-  win32::Backend backend{GetModuleHandleW(nullptr)};
-  forms::Runtime runtime{backend, backend, &backend};
   win32::Win32Platform platform;
+  win32::Backend backend{GetModuleHandleW(nullptr)};
+  forms::Runtime runtime{backend, backend, &backend, &platform.clipboard()};
   Rig() { backend.attach(runtime); }
 };
 
@@ -26,6 +33,62 @@ bool pixelIs(int x, int y, forms::Colour c) {
 }
 
 HWND hwndOf(forms::Form& f) { return reinterpret_cast<HWND>(f.hwnd()); }
+
+std::wstring textOf(HWND h) {
+  wchar_t buffer[256] = {};
+  GetWindowTextW(h, buffer, 256);
+  return buffer;
+}
+
+// The children of `parent` of one window class, in z-order from the top.
+std::vector<HWND> childrenOf(HWND parent, const wchar_t* cls) {
+  std::vector<HWND> found;
+  for (HWND h = FindWindowExW(parent, nullptr, cls, nullptr); h != nullptr;
+       h = FindWindowExW(parent, h, cls, nullptr)) {
+    found.push_back(h);
+  }
+  return found;
+}
+
+// Holds modifier keys down for the messages this thread handles meanwhile.
+class KeysHeld {
+ public:
+  explicit KeysHeld(std::initializer_list<int> keys) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    GetKeyboardState(state);
+    for (int k : keys) state[k] = 0x80;
+    SetKeyboardState(state);
+  }
+  ~KeysHeld() { SetKeyboardState(saved_); }
+  KeysHeld(const KeysHeld&) = delete;
+  KeysHeld& operator=(const KeysHeld&) = delete;
+
+ private:
+  BYTE saved_[256] = {};
+};
+
+// Key messages as the system makes them: scan code, and the repeat and release bits.
+void keyDown(HWND h, int key, bool repeat = false) {
+  SendMessageW(h, WM_KEYDOWN, static_cast<WPARAM>(key), repeat ? 0x40000001 : 0x00000001);
+}
+void keyUp(HWND h, int key) {
+  SendMessageW(h, WM_KEYUP, static_cast<WPARAM>(key), static_cast<LPARAM>(0xC0000001));
+}
+
+// A form that takes the keyboard, made active the way a user's click would.
+void activate(forms::Form& f) {
+  HWND top = hwndOf(f);
+  SetForegroundWindow(top);
+  SetActiveWindow(top);
+}
+
+std::pair<DWORD, DWORD> selectionOf(HWND edit) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
 
 }  // namespace
 
@@ -79,6 +142,18 @@ TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
   GetWindowRect(h, &r);
   EXPECT_EQ(r.left, 200);
   EXPECT_EQ(r.right - r.left, 100);
+  // Within one event the window takes its place once, when the event is over: grown and then
+  // moved back to the same right edge, it never stands beyond it in between.
+  rig.runtime.dispatch([&] {
+    f.setWidth(3000);
+    f.setLeft(1500);
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.right, 300);
+  });
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.right, 300);
   f.unload();
   wintest::pumpMessages();
   EXPECT_FALSE(IsWindow(h));
@@ -190,4 +265,458 @@ TEST(Backend, ALayeredWindowKeepsPaintingAsItGrows) {
   EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 50, 100 + 30, rgb(0, 0, 255)); }));
   EXPECT_TRUE(pixelIs(100 + 50, 100 + 5, rgb(17, 17, 17)));
   f.unload();
+}
+
+TEST(Backend, ControlsAddedAfterShowGetWindowsAndRemovedOnesLeaveNothing) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 6000, 4500});
+  f.setActivation(forms::Form::Activation::OnShow);
+  f.setBackColour(rgb(255, 0, 0));
+  f.show();
+  activate(f);
+  HWND top = hwndOf(f);
+
+  auto late = std::make_unique<forms::TextBox>(f, "late", forms::Rect{150, 150, 2000, 375});
+  auto lateLabel =
+      std::make_unique<forms::Label>(f, "lateLabel", forms::Rect{3000, 150, 1500, 750});
+  lateLabel->setBackColour(rgb(0, 0, 255));
+  lateLabel->setToolTip("late tip");
+  HWND edit = nullptr;
+  ASSERT_TRUE(wintest::waitFor([&] {
+    edit = FindWindowExW(top, nullptr, L"Edit", nullptr);
+    return edit != nullptr;
+  })) << "a text box added after show gets its edit box";
+  for (wchar_t c : std::wstring(L"ok")) SendMessageW(edit, WM_CHAR, c, 0);
+  EXPECT_EQ(late->text(), "ok");
+  EXPECT_EQ(textOf(edit), L"ok");
+  EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 250, 100 + 30, rgb(0, 0, 255)); }))
+      << "a label added after show is painted";
+
+  // A frame added later, with a box inside it made in the same breath.
+  auto frame = std::make_unique<forms::Frame>(f, "frame", forms::Rect{150, 1500, 3000, 1500});
+  auto inFrame =
+      std::make_unique<forms::TextBox>(*frame, "inFrame", forms::Rect{150, 150, 2000, 375});
+  HWND frameWindow = nullptr;
+  HWND inner = nullptr;
+  ASSERT_TRUE(wintest::waitFor([&] {
+    frameWindow = FindWindowExW(top, nullptr, L"TervaloFrame", nullptr);
+    inner =
+        frameWindow != nullptr ? FindWindowExW(frameWindow, nullptr, L"Edit", nullptr) : nullptr;
+    return inner != nullptr;
+  }));
+  EXPECT_EQ(childrenOf(frameWindow, L"Edit").size(), 1U) << "made once, not again on its own";
+  SendMessageW(inner, WM_CHAR, 'x', 0);
+  EXPECT_EQ(inFrame->text(), "x");
+
+  // A removed box takes its window along at once; what is sent to it reaches no model.
+  SetFocus(edit);
+  late.reset();
+  EXPECT_FALSE(IsWindow(edit));
+  SendMessageW(edit, WM_CHAR, 'x', 0);
+  SendMessageW(GetFocus(), WM_CHAR, 'x', 0);
+  keyDown(GetFocus(), VK_DELETE);
+  wintest::pumpMessages();
+  EXPECT_EQ(f.focusedControl(), nullptr);
+  lateLabel.reset();
+  EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 250, 100 + 30, rgb(255, 0, 0)); }))
+      << "a removed label is painted away";
+
+  // A removed frame takes the windows inside it along; the box it leaves behind has none.
+  frame.reset();
+  EXPECT_FALSE(IsWindow(frameWindow));
+  EXPECT_FALSE(IsWindow(inner));
+  SendMessageW(inner, WM_CHAR, 'y', 0);
+  inFrame->setText("no window");
+  inFrame.reset();
+  wintest::pumpMessages();
+
+  // Added and removed before their windows were made: nothing is made, nothing is left, even
+  // of a box its frame left behind.
+  auto brief = std::make_unique<forms::Frame>(f, "brief", forms::Rect{150, 1500, 3000, 1500});
+  auto orphan = std::make_unique<forms::TextBox>(*brief, "orphan", forms::Rect{0, 0, 900, 375});
+  auto fleeting = std::make_unique<forms::TextBox>(f, "fleeting", forms::Rect{0, 0, 900, 375});
+  brief.reset();
+  orphan.reset();
+  fleeting.reset();
+  wintest::pumpMessages();
+  EXPECT_EQ(FindWindowExW(top, nullptr, L"TervaloFrame", nullptr), nullptr);
+  EXPECT_EQ(FindWindowExW(top, nullptr, L"Edit", nullptr), nullptr);
+
+  // The form goes on: a new box gets a window and takes keys.
+  forms::TextBox again(f, "again", {150, 600, 2000, 375});
+  HWND againEdit = nullptr;
+  ASSERT_TRUE(wintest::waitFor([&] {
+    againEdit = FindWindowExW(top, nullptr, L"Edit", nullptr);
+    return againEdit != nullptr;
+  }));
+  SendMessageW(againEdit, WM_CHAR, 'z', 0);
+  EXPECT_EQ(again.text(), "z");
+  EXPECT_EQ(childrenOf(top, L"Edit").size(), 1U);
+}
+
+TEST(Backend, PastingHoldsTheMaximumLengthAndTheLockedState) {
+  enum class Via { PasteMessage, CtrlV, ShiftInsert };
+  struct Case {
+    const char* what;
+    int maxLength;
+    bool locked;
+    Via via;
+    const char* clipboard;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"a pasted path lands whole", 0, false, Via::PasteMessage, "C:\\Users\\Ana\\Im\xC3\xA1genes",
+       "abcC:\\Users\\Ana\\Im\xC3\xA1genes"},
+      {"a paste is cut to the room left", 5, false, Via::PasteMessage, "12345", "abc12"},
+      {"Ctrl+V is the model's paste", 5, false, Via::CtrlV, "12345", "abc12"},
+      {"Shift+Insert is the model's paste", 5, false, Via::ShiftInsert, "12345", "abc12"},
+      {"only the first line is pasted", 0, false, Via::CtrlV, "one\r\ntwo", "abcone"},
+      {"a locked box takes no paste", 0, true, Via::PasteMessage, "xyz", "abc"},
+      {"a locked box takes no Ctrl+V", 0, true, Via::CtrlV, "xyz", "abc"},
+      {"a full box takes no Shift+Insert", 3, false, Via::ShiftInsert, "xyz", "abc"},
+  };
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 1500});
+  f.setActivation(forms::Form::Activation::OnShow);
+  forms::TextBox box(f, "box", {150, 150, 2500, 375});
+  f.show();
+  HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    box.setLocked(false);
+    box.setText("abc");
+    box.setSelection(3, 0);
+    box.setMaxLength(c.maxLength);
+    box.setLocked(c.locked);
+    EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0),
+              c.maxLength > 0 ? c.maxLength : 0x7FFFFFFE);
+    EXPECT_EQ((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0, c.locked);
+    rig.platform.setClipboardText(c.clipboard);
+    switch (c.via) {
+      case Via::PasteMessage:
+        SendMessageW(edit, WM_PASTE, 0, 0);
+        break;
+      case Via::CtrlV:
+        SendMessageW(edit, WM_CHAR, 22, 0);
+        break;
+      case Via::ShiftInsert: {
+        KeysHeld shift({VK_SHIFT});
+        keyDown(edit, VK_INSERT);
+        break;
+      }
+    }
+    EXPECT_EQ(box.text(), c.expected);
+    EXPECT_EQ(win32::narrow(textOf(edit)), c.expected);
+  }
+}
+
+TEST(Backend, TheBoxesEditingKeysAndMenuCommandsAreTheModels) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 1500});
+  f.setActivation(forms::Form::Activation::OnShow);
+  forms::TextBox box(f, "box", {150, 150, 2500, 375});
+  std::vector<int> pressed;
+  box.onKeyPress = [&](int& key) { pressed.push_back(key); };
+  f.show();
+  HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+
+  // A character outside the first plane comes as a surrogate pair and arrives whole.
+  SendMessageW(edit, WM_CHAR, 'a', 0);
+  SendMessageW(edit, WM_CHAR, 0xD83D, 0);
+  SendMessageW(edit, WM_CHAR, 0xDE00, 0);
+  EXPECT_EQ(box.text(), "a\xF0\x9F\x98\x80");
+  EXPECT_EQ(pressed, (std::vector<int>{'a', 0x1F600}));
+  EXPECT_EQ(textOf(edit), L"a\xD83D\xDE00");
+  EXPECT_EQ(selectionOf(edit), std::make_pair(DWORD{3}, DWORD{3}));
+  EXPECT_EQ(box.selStart(), 2);
+
+  // Ctrl+A selects all, Ctrl+C copies, the menu's commands cut, paste and undo.
+  SendMessageW(edit, WM_CHAR, 1, 0);
+  EXPECT_EQ(selectionOf(edit), std::make_pair(DWORD{0}, DWORD{3}));
+  SendMessageW(edit, WM_CHAR, 3, 0);
+  EXPECT_EQ(rig.platform.clipboardText(), "a\xF0\x9F\x98\x80");
+  SendMessageW(edit, EM_SETSEL, 0, 1);  // the user selects the "a" natively
+  SendMessageW(edit, WM_CUT, 0, 0);
+  EXPECT_EQ(box.text(), "\xF0\x9F\x98\x80");
+  EXPECT_EQ(rig.platform.clipboardText(), "a");
+  SendMessageW(edit, WM_UNDO, 0, 0);
+  EXPECT_EQ(box.text(), "a\xF0\x9F\x98\x80");
+  SendMessageW(edit, EM_SETSEL, 3, 3);
+  SendMessageW(edit, WM_PASTE, 0, 0);
+  EXPECT_EQ(box.text(),
+            "a\xF0\x9F\x98\x80"
+            "a");
+  SendMessageW(edit, EM_SETSEL, 0, 1);
+  SendMessageW(edit, WM_CLEAR, 0, 0);
+  EXPECT_EQ(box.text(),
+            "\xF0\x9F\x98\x80"
+            "a");
+  EXPECT_EQ(textOf(edit),
+            L"\xD83D\xDE00"
+            L"a");
+}
+
+namespace {
+
+// What the system's context menu of an edit box offered, read while it is open.
+struct MenuSeen {
+  bool open = false;
+  bool cut = false;
+  bool copy = false;
+  bool paste = false;
+  bool clear = false;
+  int ticks = 0;
+};
+MenuSeen* g_menu = nullptr;
+
+HWND openMenuWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM lp) -> BOOL {
+        wchar_t cls[16] = {};
+        GetClassNameW(h, cls, 16);
+        if (std::wstring(cls) != L"#32768" || !IsWindowVisible(h)) return TRUE;
+        *reinterpret_cast<HWND*>(lp) = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void CALLBACK readMenu(HWND /*hwnd*/, UINT /*msg*/, UINT_PTR /*id*/, DWORD /*time*/) {
+  // Gives up after two seconds, so a menu never seen cannot hold the test.
+  if (++g_menu->ticks > 100) EndMenu();
+  HWND w = openMenuWindow();
+  if (w == nullptr) return;
+  auto menu = reinterpret_cast<HMENU>(SendMessageW(w, MN_GETHMENU, 0, 0));
+  // Items by their commands, or else by their places: Undo, -, Cut, Copy, Paste, Delete.
+  const auto enabled = [&](UINT id, UINT place) {
+    UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
+    if (state == static_cast<UINT>(-1)) state = GetMenuState(menu, place, MF_BYPOSITION);
+    return (state & (MF_GRAYED | MF_DISABLED)) == 0;
+  };
+  g_menu->open = true;
+  g_menu->cut = enabled(WM_CUT, 2);
+  g_menu->copy = enabled(WM_COPY, 3);
+  g_menu->paste = enabled(WM_PASTE, 4);
+  g_menu->clear = enabled(WM_CLEAR, 5);
+  EndMenu();
+}
+
+MenuSeen contextMenuOf(HWND edit) {
+  MenuSeen seen;
+  g_menu = &seen;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, readMenu);
+  RECT r;
+  GetWindowRect(edit, &r);
+  SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit),
+               MAKELPARAM(r.left + 5, r.top + 5));
+  KillTimer(nullptr, timer);
+  g_menu = nullptr;
+  return seen;
+}
+
+}  // namespace
+
+TEST(Backend, TheSystemContextMenuOffersWhatTheModelAllows) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 1500});
+  f.setActivation(forms::Form::Activation::OnShow);
+  forms::TextBox box(f, "box", {150, 150, 2500, 375});
+  box.setText("abc");
+  f.show();
+  activate(f);
+  HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  rig.platform.setClipboardText("x");
+
+  box.setSelection(0, 3);
+  const MenuSeen open = contextMenuOf(edit);
+  ASSERT_TRUE(open.open) << "the context menu opens";
+  EXPECT_TRUE(open.cut);
+  EXPECT_TRUE(open.copy);
+  EXPECT_TRUE(open.paste);
+  EXPECT_TRUE(open.clear);
+
+  box.setLocked(true);
+  box.setSelection(0, 3);
+  const MenuSeen locked = contextMenuOf(edit);
+  ASSERT_TRUE(locked.open);
+  EXPECT_FALSE(locked.cut);
+  EXPECT_TRUE(locked.copy) << "a locked box may be copied from";
+  EXPECT_FALSE(locked.paste);
+  EXPECT_FALSE(locked.clear);
+  EXPECT_EQ(box.text(), "abc");
+}
+
+TEST(Backend, TabMovesTheModelsFocusAndTheModelFollowsAClick) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 4500, 3000});
+  f.setActivation(forms::Form::Activation::OnShow);
+  // Declared out of order: Tab goes top to bottom all the same.
+  forms::TextBox third(f, "third", {150, 1650, 2000, 375});
+  forms::TextBox first(f, "first", {150, 150, 2000, 375});
+  forms::Frame frame(f, "frame", {150, 600, 3000, 900});
+  forms::TextBox second(frame, "second", {0, 150, 2000, 375});
+  second.setText("two");
+  f.show();
+  activate(f);
+  HWND top = hwndOf(f);
+  HWND e1 = FindWindowExW(top, nullptr, L"Edit", nullptr);  // z-order: the last made on top
+  HWND e3 = FindWindowExW(top, e1, L"Edit", nullptr);
+  HWND e2 = FindWindowExW(FindWindowExW(top, nullptr, L"TervaloFrame", nullptr), nullptr, L"Edit",
+                          nullptr);
+  ASSERT_TRUE(e1 != nullptr && e2 != nullptr && e3 != nullptr);
+  ASSERT_TRUE(wintest::waitFor([&] { return GetFocus() == e1; }))
+      << "the form's keyboard goes to its first tab stop";
+  EXPECT_EQ(f.focusedControl(), &first);
+
+  keyDown(e1, VK_TAB);
+  SendMessageW(e1, WM_CHAR, '\t', 0);
+  EXPECT_EQ(GetFocus(), e2);
+  EXPECT_EQ(f.focusedControl(), &second);
+  EXPECT_EQ(selectionOf(e2), std::make_pair(DWORD{0}, DWORD{3})) << "reached by Tab, all selected";
+  SendMessageW(e2, WM_CHAR, '\t', 0);
+  EXPECT_EQ(second.text(), "two") << "the Tab character is not typed";
+  keyDown(e2, VK_TAB);
+  EXPECT_EQ(GetFocus(), e3);
+  keyDown(e3, VK_TAB);
+  EXPECT_EQ(GetFocus(), e1) << "round to the first";
+  {
+    KeysHeld shift({VK_SHIFT});
+    keyDown(e1, VK_TAB);
+    EXPECT_EQ(GetFocus(), e3);
+    keyDown(e3, VK_TAB);
+    EXPECT_EQ(GetFocus(), e2);
+  }
+  EXPECT_EQ(f.focusedControl(), &second);
+
+  // A click into a box gives it the keyboard, and the model knows.
+  SendMessageW(e3, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  SendMessageW(e3, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  EXPECT_EQ(GetFocus(), e3);
+  EXPECT_EQ(f.focusedControl(), &third);
+  // The program's focus moves the keyboard.
+  first.setFocus();
+  EXPECT_EQ(GetFocus(), e1);
+}
+
+TEST(Backend, OnePressIsOneClick) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 4500, 3000});
+  f.setActivation(forms::Form::Activation::OnShow);
+  forms::Button button(f, "button", {150, 150, 1500, 450});
+  forms::CheckBox check(f, "check", {150, 750, 1500, 300});
+  forms::Label label(f, "label", {1500, 1500, 1500, 750});
+  int buttonClicks = 0;
+  int checkClicks = 0;
+  int labelClicks = 0;
+  int labelDoubles = 0;
+  std::vector<int> downs;
+  button.onClick = [&] { ++buttonClicks; };
+  check.onClick = [&] { ++checkClicks; };
+  label.onClick = [&] { ++labelClicks; };
+  label.onDblClick = [&] { ++labelDoubles; };
+  label.onMouseDown = [&](const forms::MouseEvent& e) { downs.push_back(e.button); };
+  f.show();
+  activate(f);
+  HWND top = hwndOf(f);
+  HWND b = FindWindowExW(top, nullptr, L"Button", nullptr);  // the check box, made last
+  HWND c = b;
+  b = FindWindowExW(top, c, L"Button", nullptr);
+  ASSERT_TRUE(b != nullptr && c != nullptr);
+  ASSERT_NE(GetWindowLongW(b, GWL_STYLE) & BS_CHECKBOX, BS_CHECKBOX);
+  SetFocus(b);
+
+  keyDown(b, VK_SPACE);
+  SendMessageW(b, WM_CHAR, ' ', 0);
+  keyUp(b, VK_SPACE);
+  EXPECT_EQ(buttonClicks, 1) << "Space";
+  keyDown(b, VK_SPACE);
+  keyDown(b, VK_SPACE, true);
+  keyDown(b, VK_SPACE, true);
+  keyUp(b, VK_SPACE);
+  EXPECT_EQ(buttonClicks, 2) << "Space held down";
+  keyDown(b, VK_RETURN);
+  keyUp(b, VK_RETURN);
+  EXPECT_EQ(buttonClicks, 3) << "Enter";
+  SendMessageW(b, BM_CLICK, 0, 0);
+  EXPECT_EQ(buttonClicks, 4) << "a click";
+
+  SetFocus(c);
+  keyDown(c, VK_SPACE);
+  keyUp(c, VK_SPACE);
+  EXPECT_EQ(checkClicks, 1);
+  EXPECT_EQ(check.value(), 1);
+  EXPECT_EQ(SendMessageW(c, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  // Quick second presses on a windowless control: right and middle are presses like the
+  // first; the left one is a double click and its release clicks nothing.
+  const LPARAM at = MAKELPARAM(100 + 10, 100 + 10);
+  for (UINT m : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP}) {
+    SendMessageW(top, m, m == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
+  }
+  for (UINT m : {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, WM_MBUTTONUP}) {
+    SendMessageW(top, m, m == WM_MBUTTONUP ? 0 : MK_MBUTTON, at);
+  }
+  EXPECT_EQ(downs, (std::vector<int>{forms::kRightButton, forms::kRightButton, forms::kMiddleButton,
+                                     forms::kMiddleButton}));
+  EXPECT_EQ(labelClicks, 2) << "two right clicks, no middle ones";
+  for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+    SendMessageW(top, m, m == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+  }
+  EXPECT_EQ(labelClicks, 3);
+  EXPECT_EQ(labelDoubles, 1);
+}
+
+TEST(Backend, AListFilledItemByItemCostsTimeInProportionToItsLength) {
+  Rig rig;
+  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 3000});
+  forms::ListBox list(f, "List1", {0, 0, 3000, 3000});
+  list.setVisible(false);  // as the bar's list of settings lines
+  f.show();
+  HWND lb = FindWindowExW(hwndOf(f), nullptr, L"ListBox", nullptr);
+  ASSERT_NE(lb, nullptr);
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  const auto now = [&] {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+  };
+  constexpr double kGiveUpAfter = 10;
+  // Seconds to add n lines one by one until the native list holds them all.
+  const auto fill = [&](int n) {
+    list.clear();
+    wintest::pumpMessages();
+    const double start = now();
+    for (int i = 0; i < n; ++i) {
+      list.addItem("Line " + std::to_string(i));
+      if ((i & 255) == 0 && now() - start > kGiveUpAfter) return kGiveUpAfter;
+    }
+    while (SendMessageW(lb, LB_GETCOUNT, 0, 0) != n && now() - start < kGiveUpAfter) {
+      wintest::pumpMessages();
+    }
+    return now() - start;
+  };
+  const double small = fill(5000);
+  ASSERT_LT(small, kGiveUpAfter);
+  const double large = fill(20000);
+  ASSERT_EQ(SendMessageW(lb, LB_GETCOUNT, 0, 0), 20000);
+  wchar_t last[32] = {};
+  SendMessageW(lb, LB_GETTEXT, 19999, reinterpret_cast<LPARAM>(last));
+  EXPECT_EQ(std::wstring(last), L"Line 19999");
+  // Four times the lines: about four times the time, far from the sixteen of a rebuild per line.
+  EXPECT_LT(large, 10 * small + 0.05) << small << " s for 5000 lines, " << large << " for 20000";
+  EXPECT_LT(large, 5.0);
+
+  list.setListIndex(3);
+  EXPECT_EQ(SendMessageW(lb, LB_GETCURSEL, 0, 0), 3);
+  list.addItem("first", 0);
+  list.setListIndex(0);
+  ASSERT_TRUE(wintest::waitFor([&] { return SendMessageW(lb, LB_GETCOUNT, 0, 0) == 20001; }));
+  EXPECT_EQ(SendMessageW(lb, LB_GETCURSEL, 0, 0), 0) << "the selection of a list rebuilt later";
 }

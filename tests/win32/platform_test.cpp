@@ -112,6 +112,18 @@ TEST(Platform, ClipboardAndAnsiTextRoundTrip) {
   const std::string text = "Im\xC3\xA1genes \xE2\x9C\x93 &&";
   p.setClipboardText(text);
   EXPECT_EQ(p.clipboardText(), text);
+  // The program's text is owned by a window of its own: Windows refuses data put on a
+  // clipboard emptied with no owner.
+  HWND owner = GetClipboardOwner();
+  ASSERT_NE(owner, nullptr);
+  DWORD process = 0;
+  GetWindowThreadProcessId(owner, &process);
+  EXPECT_EQ(process, GetCurrentProcessId());
+  // The text boxes' clipboard is the same one.
+  p.clipboard().setText("C:\\Users\\Ana");
+  EXPECT_EQ(p.clipboardText(), "C:\\Users\\Ana");
+  p.setClipboardText("two");
+  EXPECT_EQ(p.clipboard().text(), "two");
 
   EXPECT_EQ(GetACP(), 1252U);
   EXPECT_EQ(p.toAnsi("Im\xC3\xA1genes"), "Im\xE1genes");
@@ -140,4 +152,73 @@ TEST(Platform, FilesAreReplacedWholeOrNotAtAll) {
 
   DeleteFileW((dir + L"\\Tervalo3.txt").c_str());
   RemoveDirectoryW(dir.c_str());
+}
+
+namespace {
+
+// What a test saw of a message box while it was open.
+struct BoxSeen {
+  win32::Win32Platform* platform = nullptr;
+  HWND owner = nullptr;
+  bool seen = false;
+  bool modal = false;
+  bool pressedWhileOpen = true;
+  int ticks = 0;
+};
+BoxSeen* g_box = nullptr;
+
+HWND openDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM lp) -> BOOL {
+        wchar_t cls[16] = {};
+        GetClassNameW(h, cls, 16);
+        if (std::wstring(cls) != L"#32770" || !IsWindowVisible(h)) return TRUE;
+        *reinterpret_cast<HWND*>(lp) = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Runs on the box's own message loop: reads the box, then closes it.
+void CALLBACK closeBox(HWND /*hwnd*/, UINT /*msg*/, UINT_PTR /*id*/, DWORD /*time*/) {
+  // A box never found ends its loop after five seconds: the test fails, it does not hang.
+  if (++g_box->ticks > 250) PostQuitMessage(0);
+  HWND box = openDialog();
+  if (box == nullptr || g_box->seen) return;
+  g_box->seen = true;
+  g_box->owner = GetWindow(box, GW_OWNER);
+  g_box->modal = g_box->platform->modalBoxOpen();
+  g_box->pressedWhileOpen = g_box->platform->leftButtonPressed();
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace
+
+TEST(Platform, AMessageBoxBelongsToTheWindowTheUserWorksIn) {
+  win32::Win32Platform p;
+  // A topmost window that has the keyboard, as the configuration window has.
+  HWND w = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 200, 200,
+                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(w, nullptr);
+  SetForegroundWindow(w);
+  SetActiveWindow(w);
+  ASSERT_EQ(GetActiveWindow(), w);
+
+  BoxSeen seen;
+  seen.platform = &p;
+  g_box = &seen;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, closeBox);
+  p.messageBox("Saved.", "Tervalo", platform::MessageIcon::Information);
+  KillTimer(nullptr, timer);
+  g_box = nullptr;
+
+  ASSERT_TRUE(seen.seen);
+  EXPECT_EQ(seen.owner, w) << "the box stays above its topmost owner";
+  EXPECT_TRUE(seen.modal);
+  EXPECT_FALSE(seen.pressedWhileOpen);
+  EXPECT_FALSE(p.modalBoxOpen());
+  DestroyWindow(w);
 }

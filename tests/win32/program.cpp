@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include <cstring>
+
 #include "platform/win32/win32_platform.h"
 #include "screen.h"
 #include "wait.h"
@@ -32,8 +34,8 @@ Program::Program() {
   STARTUPINFOW si{};
   si.cb = sizeof si;
   std::wstring cmd = L"\"" + programPath() + L"\"";
-  started_ = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &si, &pi_) != FALSE;
+  started_ = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                            &pi_) != FALSE;
 }
 
 Program::~Program() {
@@ -205,18 +207,10 @@ std::wstring windowText(HWND h) {
   return s;
 }
 
-std::wstring fontFaceOf(HWND h) {
-  if (h == nullptr) return {};
-  auto font = reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
-  LOGFONTW lf{};
-  if (font == nullptr || GetObjectW(font, sizeof lf, &lf) == 0) return {};
-  return lf.lfFaceName;
-}
-
 void chooseInCombo(HWND combo, int index) {
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(GetParent(combo), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
 }
 
 SettingsFile::SettingsFile(const std::vector<std::string>& lines) {

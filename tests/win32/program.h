@@ -60,7 +60,6 @@ HWND childAt(HWND top, const wchar_t* cls, int x, int y);
 // The control that has the keyboard in the thread of `window`.
 HWND focusOf(HWND window);
 std::wstring windowText(HWND h);
-std::wstring fontFaceOf(HWND h);
 // Selects an entry of a drop-down list as the user's choice does, notification included.
 void chooseInCombo(HWND combo, int index);
 

@@ -1,6 +1,5 @@
-// The Win32 forms backend: timers from SetTimer, text metrics from GDI, and a native peer for
-// every form (a borderless top-level window, child windows for frames and windowed controls,
-// windowless controls painted by their container in z-order).
+// The Win32 forms backend: the window classes, timers from SetTimer, text metrics and fonts from
+// GDI, the message loop, and a FormWindow peer for every form.
 #pragma once
 
 #include <windows.h>
@@ -10,12 +9,18 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
-#include <vector>
+#include <unordered_set>
 
 #include "forms/runtime.h"
 #include "platform/win32/gdi.h"
 
 namespace win32 {
+
+// The classes of the windows a form is made of: the top-level window and a frame's window.
+inline constexpr wchar_t kFormClass[] = L"TervaloForm";
+inline constexpr wchar_t kFrameClass[] = L"TervaloFrame";
+
+class FormWindow;
 
 class Backend final : public forms::TimerService,
                       public forms::TextMetrics,
@@ -40,14 +45,32 @@ class Backend final : public forms::TimerService,
   [[nodiscard]] int dpi() const { return dpi_; }
   [[nodiscard]] int toPx(int twips) const { return MulDiv(twips, dpi_, 1440); }
   [[nodiscard]] int toTwips(int px) const { return MulDiv(px, 1440, dpi_); }
+  [[nodiscard]] RECT pxRect(const forms::Rect& r) const {
+    return {toPx(r.left), toPx(r.top), toPx(r.left + r.width), toPx(r.top + r.height)};
+  }
   // Fonts are made once per distinct font and kept for the life of the program.
   HFONT font(const forms::Font& font);
-  // The UTF-16 text GDI draws: symbol fonts take each character by its ANSI code.
-  [[nodiscard]] static std::wstring drawable(const forms::Font& font, std::u32string_view text,
-                                             int underline = -1, bool prefixes = false);
 
   // Runs the message loop until WM_QUIT.
   static int runMessageLoop();
+
+  // While the program takes down a control's window, the messages the system sends about it
+  // (focus moving away, the parent told) reach no model: the control is half destroyed.
+  class Quiet {
+   public:
+    explicit Quiet(Backend& b) : b_(b) { ++b_.quiet_; }
+    ~Quiet() { --b_.quiet_; }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+
+   private:
+    Backend& b_;
+  };
+  [[nodiscard]] bool quiet() const { return quiet_ > 0; }
+
+  // A form window with work for when no handler runs any more (FormWindow::eventDone).
+  void afterEvent(FormWindow& window) { afterEvent_.insert(&window); }
+  void forget(FormWindow& window) { afterEvent_.erase(&window); }
 
  private:
   static LRESULT CALLBACK timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -62,6 +85,8 @@ class Backend final : public forms::TimerService,
   UINT_PTR nextTimerId_ = 1;
   std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
   MemoryDc measureDc_;
+  int quiet_ = 0;
+  std::unordered_set<FormWindow*> afterEvent_;
 };
 
 }  // namespace win32

@@ -29,6 +29,8 @@ class Owned {
     h_ = h;
   }
   [[nodiscard]] H get() const { return h_; }
+  // Gives the handle away (to the system, which frees it from now on).
+  H release() { return std::exchange(h_, H{}); }
   explicit operator bool() const { return h_ != H{}; }
 
  private:

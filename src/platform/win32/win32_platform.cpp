@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/win32/clipboard.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/text_convert.h"
 
@@ -16,20 +17,6 @@ namespace {
 HWND asHwnd(platform::WindowHandle h) { return reinterpret_cast<HWND>(h); }
 
 constexpr int kTwipsPerInch = 1440;
-
-class Clipboard {
- public:
-  Clipboard() : open_(OpenClipboard(nullptr) != FALSE) {}
-  ~Clipboard() {
-    if (open_) CloseClipboard();
-  }
-  Clipboard(const Clipboard&) = delete;
-  Clipboard& operator=(const Clipboard&) = delete;
-  [[nodiscard]] bool open() const { return open_; }
-
- private:
-  bool open_;
-};
 
 LRESULT CALLBACK watcherProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_DISPLAYCHANGE || msg == WM_DPICHANGED || msg == WM_SETTINGCHANGE) {
@@ -60,6 +47,7 @@ Win32Platform::Win32Platform() {
                            nullptr, wc.hInstance, nullptr);
   SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   watcher_ = w;
+  clipboard_ = std::make_unique<Win32Clipboard>(w);
 }
 
 Win32Platform::~Win32Platform() {
@@ -203,36 +191,11 @@ std::string Win32Platform::longDate() {
   return n > 0 ? narrow(buffer, n - 1) : std::string();
 }
 
-std::string Win32Platform::clipboardText() {
-  Clipboard clipboard;
-  if (!clipboard.open()) return {};
-  HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  if (data == nullptr) return {};
-  const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
-  if (text == nullptr) return {};
-  std::string out = narrow(std::wstring(text));
-  GlobalUnlock(data);
-  return out;
-}
+forms::Clipboard& Win32Platform::clipboard() { return *clipboard_; }
 
-void Win32Platform::setClipboardText(const std::string& text) {
-  const std::wstring wide = widen(text);
-  Clipboard clipboard;
-  if (!clipboard.open()) return;
-  EmptyClipboard();
-  const SIZE_T bytes = (wide.size() + 1) * sizeof(wchar_t);
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (mem == nullptr) return;
-  auto* dst = static_cast<wchar_t*>(GlobalLock(mem));
-  if (dst == nullptr) {
-    GlobalFree(mem);
-    return;
-  }
-  wide.copy(dst, wide.size());
-  dst[wide.size()] = L'\0';
-  GlobalUnlock(mem);
-  if (SetClipboardData(CF_UNICODETEXT, mem) == nullptr) GlobalFree(mem);
-}
+std::string Win32Platform::clipboardText() { return clipboard_->text(); }
+
+void Win32Platform::setClipboardText(const std::string& text) { clipboard_->setText(text); }
 
 void Win32Platform::showMessageBox(const std::string& text, const std::string& title,
                                    platform::MessageIcon icon) {
@@ -248,7 +211,9 @@ void Win32Platform::showMessageBox(const std::string& text, const std::string& t
       flags |= MB_ICONINFORMATION;
       break;
   }
-  MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(), flags);
+  // Owned by the window the user works in (the configuration window, itself topmost), so the
+  // box stays above it and keeps it from being used until the box is closed.
+  MessageBoxW(GetActiveWindow(), widen(text).c_str(), widen(title).c_str(), flags);
 }
 
 std::optional<std::string> Win32Platform::readFile(const std::string& path) {

@@ -1,9 +1,14 @@
 // The platform services made with the real Win32 calls.
 #pragma once
 
+#include <memory>
+
+#include "forms/runtime.h"
 #include "platform/services.h"
 
 namespace win32 {
+
+class Win32Clipboard;
 
 class Win32Platform final : public platform::Platform {
  public:
@@ -43,6 +48,8 @@ class Win32Platform final : public platform::Platform {
 
   // Reads the screen's size and DPI again (the display changed).
   void readScreen();
+  // The clipboard the text boxes use: the same as clipboardText(), owned by the same window.
+  [[nodiscard]] forms::Clipboard& clipboard();
 
  private:
   // The screen's size and DPI, read once and again when the display changes: the pointer poll
@@ -50,7 +57,10 @@ class Win32Platform final : public platform::Platform {
   int dpi_ = 96;
   int widthPx_ = 0;
   int heightPx_ = 0;
-  void* watcher_ = nullptr;  // a hidden top-level window that hears of display changes
+  // A hidden top-level window that hears of display changes and owns what this program puts
+  // on the clipboard.
+  void* watcher_ = nullptr;
+  std::unique_ptr<Win32Clipboard> clipboard_;
   // The clock panel asks for the power status on every refresh; the system reads it from
   // files, so one answer serves for half a second.
   platform::PowerStatus power_{};

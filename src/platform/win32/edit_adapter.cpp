@@ -1,0 +1,155 @@
+// A text box is a native EDIT whose editing is the model's: every character, the editing keys
+// and the clipboard commands of the keyboard and of the system's context menu go to the model's
+// entry points, and the model's text and selection come back. The native box holds the model's
+// maximum length and locked state too, so its context menu offers what the model allows.
+#include "forms/text.h"
+#include "platform/win32/adapters.h"
+#include "platform/win32/input_state.h"
+#include "platform/win32/native_text.h"
+#include "platform/win32/text_convert.h"
+
+namespace win32 {
+
+namespace {
+
+// EM_LIMITTEXT's "no limit".
+constexpr WPARAM kNoLimit = 0x7FFFFFFE;
+
+class EditAdapter final : public NativeAdapter {
+ public:
+  EditAdapter(Backend& backend, forms::TextBox& box) : NativeAdapter(backend, box), box_(box) {}
+
+  void sync(forms::Change what) override {
+    switch (what) {
+      case forms::Change::Appearance:
+        SendMessageW(hwnd(), EM_LIMITTEXT,
+                     box_.maxLength() > 0 ? static_cast<WPARAM>(box_.maxLength()) : kNoLimit, 0);
+        SendMessageW(hwnd(), EM_SETREADONLY, box_.locked() ? TRUE : FALSE, 0);
+        NativeAdapter::sync(what);
+        break;
+      case forms::Change::Text:
+        syncWindowText();
+        syncSelection();
+        break;
+      case forms::Change::Value:
+        syncSelection();
+        break;
+      default:
+        NativeAdapter::sync(what);
+        break;
+    }
+  }
+
+  void command(int code) override {
+    if (code != EN_CHANGE) return;
+    // Edits the model did not make itself (an input method's) reach the model here.
+    const std::string text = narrow(windowText(hwnd()));
+    if (text != box_.caption()) box_.setText(text);
+  }
+
+ protected:
+  [[nodiscard]] const wchar_t* windowClass() const override { return L"EDIT"; }
+  [[nodiscard]] DWORD style() const override {
+    const DWORD align = box_.alignment() == forms::Align::Center  ? ES_CENTER
+                        : box_.alignment() == forms::Align::Right ? ES_RIGHT
+                                                                  : ES_LEFT;
+    return WS_TABSTOP | ES_AUTOHSCROLL | align;
+  }
+
+  LRESULT message(UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+      case WM_CHAR:
+        typed(static_cast<char32_t>(wp));
+        return 0;
+      case WM_KEYDOWN:
+        return keyDown(msg, wp, lp);
+      // What the context menu sends, and what programs send an edit box.
+      case WM_PASTE:
+        readSelection();
+        box_.paste();
+        return 0;
+      case WM_CUT:
+        readSelection();
+        box_.cut();
+        return 0;
+      case WM_COPY:
+        readSelection();
+        box_.copy();
+        return 0;
+      case WM_CLEAR:
+        readSelection();
+        box_.clear();
+        return 0;
+      case WM_UNDO:
+      case EM_UNDO:
+        box_.undo();
+        return TRUE;
+      default:
+        return passOn(msg, wp, lp);
+    }
+  }
+
+ private:
+  // A character outside the first plane comes as two UTF-16 units: the model takes it whole.
+  void typed(char32_t unit) {
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+      high_ = unit;
+      return;
+    }
+    char32_t c = unit;
+    if (unit >= 0xDC00 && unit <= 0xDFFF) {
+      if (high_ == 0) return;
+      c = 0x10000 + ((high_ - 0xD800) << 10) + (unit - 0xDC00);
+    }
+    high_ = 0;
+    readSelection();
+    box_.typeChar(static_cast<int>(c));
+  }
+
+  LRESULT keyDown(UINT msg, WPARAM wp, LPARAM lp) {
+    readSelection();
+    const int key = static_cast<int>(wp);
+    const int shift = keyShiftState();
+    if (box_.pressKey(key, shift) || !attached()) return 0;
+    // The clipboard chords the native box would carry out by itself, past the model.
+    if (key == VK_INSERT && shift == forms::kShift) {
+      box_.paste();
+    } else if (key == VK_INSERT && shift == forms::kCtrl) {
+      box_.copy();
+    } else if (key == VK_DELETE && shift == forms::kShift) {
+      box_.cut();
+    } else {
+      return passOn(msg, wp, lp);
+    }
+    return 0;
+  }
+
+  // The caret the user moved natively (a click, Shift+arrows) becomes the model's selection.
+  void readSelection() {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const std::u32string text = forms::decodeUtf8(box_.text());
+    const int s = codePointOffset(text, static_cast<int>(start));
+    box_.syncSelection(s, codePointOffset(text, static_cast<int>(end)) - s);
+  }
+
+  void syncSelection() {
+    const std::u32string text = forms::decodeUtf8(box_.text());
+    const int start = utf16Offset(text, box_.selStart());
+    const int end = utf16Offset(text, box_.selStart() + box_.selLength());
+    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), end);
+  }
+
+  forms::TextBox& box_;
+  char32_t high_ = 0;  // the first half of a surrogate pair, until the second comes
+};
+
+}  // namespace
+
+std::unique_ptr<NativeAdapter> makeEditAdapter(Backend& backend, forms::TextBox& box) {
+  return std::make_unique<EditAdapter>(backend, box);
+}
+
+}  // namespace win32

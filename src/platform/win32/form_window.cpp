@@ -1,0 +1,488 @@
+#include "platform/win32/form_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/win32/backend.h"
+#include "platform/win32/gdi.h"
+#include "platform/win32/input_state.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/windowless_painter.h"
+
+namespace win32 {
+
+namespace {
+
+// Posted to the form's window: settle what the last events changed.
+constexpr UINT kSettleMessage = WM_APP + 1;
+
+// True when `inner` is `outer` or lies inside it.
+bool within(HWND outer, HWND inner) { return inner == outer || IsChild(outer, inner) != FALSE; }
+
+// The form a control belongs to now, or nullptr when a removed container left it behind.
+const forms::Control* rootOf(const forms::Control& c) {
+  const forms::Control* r = &c;
+  while (r->parent() != nullptr) r = r->parent();
+  return r;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend), form_(form) {
+  const forms::Rect r = form.rect();
+  // Only a form opened to be typed in may be made active by the system; the others take the
+  // keyboard when asked to (a click on the clock panel) and never on their own.
+  const DWORD exStyle =
+      WS_EX_TOOLWINDOW |
+      (form.activation() == forms::Form::Activation::OnShow ? 0 : WS_EX_NOACTIVATE);
+  top_ = CreateWindowExW(exStyle, kFormClass, widen(form.caption()).c_str(),
+                         WS_POPUP | WS_CLIPCHILDREN, backend_.toPx(r.left), backend_.toPx(r.top),
+                         backend_.toPx(r.width), backend_.toPx(r.height), nullptr, nullptr,
+                         backend_.instance(), nullptr);
+  addNode(form, top_);
+  tooltip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, top_, nullptr, backend_.instance(), nullptr);
+  createChildren(form, top_);
+}
+
+FormWindow::~FormWindow() {
+  backend_.forget(*this);
+  // The model may already be gone: detach every window from it before destroying them.
+  for (auto& [h, n] : nodes_) SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+  byHwnd_.clear();
+  adapters_.clear();
+  retiredAdapters_.clear();
+  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+  if (top_ != nullptr) DestroyWindow(top_);
+}
+
+void FormWindow::addNode(forms::Container& container, HWND hwnd) {
+  auto node = std::make_unique<Node>(Node{this, &container, hwnd});
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(node.get()));
+  nodes_[hwnd] = std::move(node);
+}
+
+HWND FormWindow::hwndOf(const forms::Control& c) const {
+  if (&c == &form_) return top_;
+  auto it = adapters_.find(&c);
+  return it == adapters_.end() ? nullptr : it->second->hwnd();
+}
+
+NativeAdapter* FormWindow::adapterAt(LPARAM lp) const {
+  auto it = byHwnd_.find(reinterpret_cast<HWND>(lp));
+  return it == byHwnd_.end() ? nullptr : it->second;
+}
+
+forms::Point FormWindow::twipsAt(LPARAM lp) const {
+  return {backend_.toTwips(GET_X_LPARAM(lp)), backend_.toTwips(GET_Y_LPARAM(lp))};
+}
+
+RECT FormWindow::paintedRect(const forms::Control& c) const {
+  RECT r = backend_.pxRect(c.rect());
+  r.right += 1;
+  r.bottom += 1;
+  return r;
+}
+
+void FormWindow::createChildren(forms::Container& container, HWND parent) {
+  for (forms::Control* c : container.children()) createControl(*c, parent);
+}
+
+void FormWindow::createControl(forms::Control& c, HWND parent) {
+  if (c.windowless()) {
+    painted_[&c] = {parent, paintedRect(c)};
+  } else if (std::unique_ptr<NativeAdapter> adapter = makeAdapter(backend_, c)) {
+    HWND h = adapter->create(parent, nextId_++);
+    if (h == nullptr) return;
+    byHwnd_[h] = adapter.get();
+    adapters_[&c] = std::move(adapter);
+    // Later children stand above earlier ones, as in the model.
+    SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (c.isContainer()) {
+      addNode(static_cast<forms::Container&>(c), h);
+      createChildren(static_cast<forms::Container&>(c), h);
+    }
+  }
+  syncTooltip(c);
+}
+
+void FormWindow::requestSettle() {
+  if (!settlePosted_) settlePosted_ = PostMessageW(top_, kSettleMessage, 0, 0) != FALSE;
+}
+
+void FormWindow::settle() {
+  settlePosted_ = false;
+  const std::vector<forms::Control*> added = std::move(added_);
+  added_.clear();
+  addedSet_.clear();
+  for (forms::Control* c : added) createAdded(*c);
+  std::vector<NativeAdapter*> stale;
+  for (auto& [c, a] : adapters_) {
+    if (a->stale()) stale.push_back(a.get());
+  }
+  for (NativeAdapter* a : stale) {
+    if (adapterAt(reinterpret_cast<LPARAM>(a->hwnd())) == a) a->settle();
+  }
+  // The control that had the keyboard was removed: the keyboard stays in the form.
+  if (GetFocus() == top_) focusInside();
+}
+
+void FormWindow::createAdded(forms::Control& c) {
+  // Made already with the frame it was added to.
+  if (adapters_.count(&c) != 0) return;
+  HWND parent = c.parent() != nullptr ? hwndOf(*c.parent()) : nullptr;
+  if (parent == nullptr) return;
+  createControl(c, parent);
+  if (c.windowless()) {
+    if (c.shown()) InvalidateRect(parent, &painted_[&c].rect, FALSE);
+  } else if (form_.focusedControl() == &c && hasKeyboard()) {
+    SetFocus(hwndOf(c));
+  }
+}
+
+void FormWindow::remove(const forms::Control& c) {
+  if (addedSet_.erase(&c) != 0) std::erase(added_, &c);
+  // Controls announced inside a removed container were left without one: they are never
+  // announced as removed, so forget them now.
+  if (c.isContainer()) {
+    std::erase_if(added_, [&](forms::Control* a) {
+      if (rootOf(*a) == &form_) return false;
+      addedSet_.erase(a);
+      return true;
+    });
+  }
+  // Destroying a window moves the focus and tells its parent: none of that may reach the model,
+  // which is in the middle of destroying the control.
+  Backend::Quiet quiet(backend_);
+  auto it = adapters_.find(&c);
+  if (it == adapters_.end()) {
+    auto drawn = painted_.find(&c);
+    if (drawn != painted_.end()) {
+      InvalidateRect(drawn->second.container, &drawn->second.rect, FALSE);
+      painted_.erase(drawn);
+    }
+    forgetTool(&c);
+    return;
+  }
+  HWND h = it->second->hwnd();
+  if (nodes_.count(h) != 0) forgetInside(h);
+  retire(c);
+  DestroyWindow(h);
+}
+
+void FormWindow::forgetInside(HWND frame) {
+  std::vector<const forms::Control*> inside;
+  for (auto& [c, a] : adapters_) {
+    if (a->hwnd() != frame && within(frame, a->hwnd())) inside.push_back(c);
+  }
+  for (const forms::Control* c : inside) retire(*c);
+  std::erase_if(painted_, [&](const auto& entry) { return within(frame, entry.second.container); });
+  std::vector<const forms::Control*> tools;
+  for (auto& [c, tool] : tools_) {
+    if (within(frame, tool.hwnd)) tools.push_back(c);
+  }
+  for (const forms::Control* c : tools) forgetTool(c);
+}
+
+void FormWindow::retire(const forms::Control& c) {
+  auto it = adapters_.find(&c);
+  if (it == adapters_.end()) return;
+  std::unique_ptr<NativeAdapter> adapter = std::move(it->second);
+  adapters_.erase(it);
+  HWND h = adapter->hwnd();
+  adapter->detach();
+  byHwnd_.erase(h);
+  forgetTool(&c);
+  auto node = nodes_.find(h);
+  if (node != nodes_.end()) {
+    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+    retiredNodes_.push_back(std::move(node->second));
+    nodes_.erase(node);
+  }
+  // A handler of the control's own message may be running: free its adapter afterwards.
+  retiredAdapters_.push_back(std::move(adapter));
+  if (backend_.runtime().depth() == 0) {
+    eventDone();
+  } else {
+    backend_.afterEvent(*this);
+  }
+}
+
+void FormWindow::syncTooltip(forms::Control& c) {
+  if (tooltip_ == nullptr) return;
+  forgetTool(&c);
+  if (c.toolTip().empty()) return;
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  std::wstring text = widen(c.toolTip());
+  ti.lpszText = text.data();
+  HWND own = hwndOf(c);
+  if (c.windowless() || own == nullptr) {
+    ti.uFlags = TTF_SUBCLASS;
+    ti.hwnd = c.parent() != nullptr ? hwndOf(*c.parent()) : nullptr;
+    ti.uId = reinterpret_cast<UINT_PTR>(&c);
+    ti.rect = backend_.pxRect(c.rect());
+  } else {
+    ti.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+    ti.hwnd = GetParent(own);
+    ti.uId = reinterpret_cast<UINT_PTR>(own);
+  }
+  if (ti.hwnd == nullptr) return;
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  tools_[&c] = {ti.hwnd, ti.uId};
+}
+
+void FormWindow::forgetTool(const forms::Control* c) {
+  auto it = tools_.find(c);
+  if (it == tools_.end()) return;
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = it->second.hwnd;
+  ti.uId = it->second.id;
+  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  tools_.erase(it);
+}
+
+void FormWindow::formChanged(forms::Change what) {
+  using forms::Change;
+  switch (what) {
+    case Change::Geometry:
+      if (backend_.runtime().depth() > 0) {
+        placePending_ = true;
+        backend_.afterEvent(*this);
+      } else {
+        place();
+      }
+      break;
+    case Change::Visibility:
+      if (placePending_) place();
+      ShowWindow(top_, !form_.visible()                                        ? SW_HIDE
+                       : form_.activation() == forms::Form::Activation::OnShow ? SW_SHOW
+                                                                               : SW_SHOWNOACTIVATE);
+      if (form_.visible()) UpdateWindow(top_);
+      break;
+    case Change::Text:
+      SetWindowTextW(top_, widen(form_.caption()).c_str());
+      break;
+    default:
+      InvalidateRect(top_, nullptr, FALSE);
+      break;
+  }
+}
+
+void FormWindow::changed(forms::Control& c, forms::Change what) {
+  using forms::Change;
+  if (what == Change::Added) {
+    // The control may still be under construction: note it, make its window later.
+    if (addedSet_.insert(&c).second) added_.push_back(&c);
+    requestSettle();
+    return;
+  }
+  if (what == Change::Removed) {
+    remove(c);
+    return;
+  }
+  if (&c == &form_) {
+    formChanged(what);
+    return;
+  }
+  // Its window, when made, shows the model as it is then.
+  if (addedSet_.count(&c) != 0) return;
+  if (c.windowless()) {
+    invalidateWindowless(c, what);
+    if (what == Change::Geometry || what == Change::Appearance) syncTooltip(c);
+    return;
+  }
+  auto it = adapters_.find(&c);
+  if (it == adapters_.end()) return;
+  NativeAdapter& adapter = *it->second;
+  HWND h = adapter.hwnd();
+  switch (what) {
+    case Change::Visibility:
+      ShowWindow(h, c.visible() ? SW_SHOWNA : SW_HIDE);
+      break;
+    case Change::Enabled:
+      EnableWindow(h, c.enabled() ? TRUE : FALSE);
+      break;
+    case Change::Focus:
+      // Only a form that has the keyboard moves it: the bar never takes it from the user.
+      if (hasKeyboard()) SetFocus(h);
+      break;
+    case Change::ZOrder:
+      restack(c, h);
+      break;
+    case Change::Appearance:
+      syncTooltip(c);
+      adapter.sync(what);
+      break;
+    default:
+      adapter.sync(what);
+      if (adapter.stale()) requestSettle();
+      break;
+  }
+}
+
+void FormWindow::eventDone() {
+  if (placePending_) place();
+  retiredAdapters_.clear();
+  retiredNodes_.clear();
+}
+
+void FormWindow::place() {
+  placePending_ = false;
+  const forms::Rect r = form_.rect();
+  SetWindowPos(top_, nullptr, backend_.toPx(r.left), backend_.toPx(r.top), backend_.toPx(r.width),
+               backend_.toPx(r.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FormWindow::hasKeyboard() const {
+  HWND focus = GetFocus();
+  return GetActiveWindow() == top_ || (focus != nullptr && within(top_, focus));
+}
+
+void FormWindow::focusInside() {
+  HWND target = form_.focusedControl() != nullptr ? hwndOf(*form_.focusedControl()) : nullptr;
+  if (target == nullptr) {
+    for (const forms::Control* c : form_.tabOrder()) {
+      if ((target = hwndOf(*c)) != nullptr) break;
+    }
+  }
+  if (target != nullptr) SetFocus(target);
+}
+
+void FormWindow::restack(forms::Control& c, HWND h) {
+  HWND after = HWND_BOTTOM;
+  for (const forms::Control* sib : c.parent()->children()) {
+    if (sib == &c) break;
+    if (HWND sh = hwndOf(*sib)) after = sh;
+  }
+  // A window placed "after" a sibling goes below it; walk from the bottom up.
+  SetWindowPos(h, after == HWND_BOTTOM ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void FormWindow::invalidateWindowless(forms::Control& c, forms::Change what) {
+  HWND container = c.parent() != nullptr ? hwndOf(*c.parent()) : nullptr;
+  if (container == nullptr) return;
+  // A change to something that cannot be seen needs no paint.
+  if (what != forms::Change::Visibility && what != forms::Change::ZOrder && !c.shown()) return;
+  const RECT now = paintedRect(c);
+  auto it = painted_.find(&c);
+  if (it != painted_.end()) {
+    InvalidateRect(it->second.container, &it->second.rect, FALSE);
+    it->second = {container, now};
+  } else {
+    painted_.emplace(&c, Drawn{container, now});
+  }
+  InvalidateRect(container, &now, FALSE);
+}
+
+void FormWindow::paint(Node& node) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(node.hwnd, &ps);
+  RECT client;
+  GetClientRect(node.hwnd, &client);
+  const int w = std::max<int>(1, client.right);
+  const int h = std::max<int>(1, client.bottom);
+  // Painted whole off screen, then copied: no flicker.
+  MemoryDc mem(CreateCompatibleDC(dc));
+  Bitmap bmp(CreateCompatibleBitmap(dc, w, h));
+  {
+    Select keepBitmap(mem.get(), bmp.get());
+    paintContainer(mem.get(), client, *node.container, backend_);
+    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+           ps.rcPaint.bottom - ps.rcPaint.top, mem.get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+  }
+  EndPaint(node.hwnd, &ps);
+}
+
+LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case kSettleMessage:
+      if (node.hwnd == top_) settle();
+      return 0;
+    case WM_PAINT:
+      paint(node);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painted whole, off screen, in WM_PAINT: no flicker
+    case WM_MOUSEACTIVATE:
+      // A click on the bar or the splash leaves the user's window active.
+      if (form_.activation() == forms::Form::Activation::Never) return MA_NOACTIVATE;
+      break;
+    case WM_SETFOCUS:
+      if (node.hwnd == top_) {
+        focusInside();
+        return 0;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    // A quick second right or middle press is a press like any other.
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      if (form_.activation() == forms::Form::Activation::OnClick && GetForegroundWindow() != top_) {
+        SetForegroundWindow(top_);
+      }
+      const int button = msg == WM_LBUTTONDOWN                              ? forms::kLeftButton
+                         : msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ? forms::kRightButton
+                                                                            : forms::kMiddleButton;
+      SetCapture(node.hwnd);
+      form_.pointerDown(*node.container, button, shiftState(wp), twipsAt(lp));
+      return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+      SetCapture(node.hwnd);
+      form_.pointerDoubleClick(*node.container, shiftState(wp), twipsAt(lp));
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      const int button = msg == WM_LBUTTONUP   ? forms::kLeftButton
+                         : msg == WM_RBUTTONUP ? forms::kRightButton
+                                               : forms::kMiddleButton;
+      if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+      form_.pointerUp(*node.container, button, shiftState(wp), twipsAt(lp));
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      form_.pointerMove(*node.container, buttonsDown(wp), shiftState(wp), twipsAt(lp));
+      return 0;
+    case WM_COMMAND:
+      if (NativeAdapter* a = adapterAt(lp)) a->command(HIWORD(wp));
+      return 0;
+    case WM_HSCROLL:
+      if (NativeAdapter* a = adapterAt(lp)) a->scroll(LOWORD(wp));
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
+      if (NativeAdapter* a = adapterAt(lp)) {
+        return reinterpret_cast<LRESULT>(a->colours(reinterpret_cast<HDC>(wp)));
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(node.hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK FormWindow::containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* node = reinterpret_cast<Node*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  // While a control is being taken down the model is half way through destroying it.
+  if (node == nullptr || node->owner->backend_.quiet()) return DefWindowProcW(hwnd, msg, wp, lp);
+  LRESULT result = 0;
+  // The whole message is one event: a form unloaded by it is freed only after we are done.
+  node->owner->backend_.runtime().dispatch(
+      [&] { result = node->owner->containerMessage(*node, msg, wp, lp); });
+  return result;
+}
+
+}  // namespace win32

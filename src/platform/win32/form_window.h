@@ -1,0 +1,112 @@
+// The native peer of a form: a borderless top-level window, a node for it and for every frame
+// (a container window that paints its windowless children and hears the mouse), and a native
+// adapter for every windowed control. It knows no control kind: what a kind does is its
+// adapter's, and how windowless controls look is the painter's.
+//
+// The form's structure may change after it is shown. A control announced as added gets its
+// window soon after the running event (its object may still be under construction when it is
+// announced); a control announced as removed loses its window, subclass, tooltip and painted
+// area at once, and a frame takes everything inside it along.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "forms/form.h"
+#include "forms/runtime.h"
+#include "platform/win32/native_adapter.h"
+
+namespace win32 {
+
+class Backend;
+
+class FormWindow final : public forms::FormPeer {
+ public:
+  FormWindow(Backend& backend, forms::Form& form);
+  ~FormWindow() override;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  [[nodiscard]] std::uintptr_t handle() const override {
+    return reinterpret_cast<std::uintptr_t>(top_);
+  }
+  void changed(forms::Control& control, forms::Change what) override;
+  // No handler runs any more: the window takes the place the form's last event gave it, and
+  // what was removed while handlers ran is freed.
+  void eventDone();
+
+  // The window procedure of the form's and the frames' windows.
+  static LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  // What a container's native window knows of itself.
+  struct Node {
+    FormWindow* owner;
+    forms::Container* container;
+    HWND hwnd;
+  };
+  // Where a windowless control was last painted, to paint it away.
+  struct Drawn {
+    HWND container;
+    RECT rect;
+  };
+  // A tooltip's tool, as the tooltip window knows it.
+  struct Tool {
+    HWND hwnd;
+    UINT_PTR id;
+  };
+
+  LRESULT containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp);
+  void formChanged(forms::Change what);
+  // Puts the window where the model's form stands.
+  void place();
+  void addNode(forms::Container& container, HWND hwnd);
+  void createChildren(forms::Container& container, HWND parent);
+  void createControl(forms::Control& c, HWND parent);
+  // Makes the windows of the controls added since the last settle, rebuilds what the adapters
+  // put off, and gives the keyboard back to a control when the one that had it was removed.
+  void settle();
+  void requestSettle();
+  void createAdded(forms::Control& c);
+  void remove(const forms::Control& c);
+  void forgetInside(HWND frame);
+  void retire(const forms::Control& c);
+  void syncTooltip(forms::Control& c);
+  void forgetTool(const forms::Control* c);
+  void invalidateWindowless(forms::Control& c, forms::Change what);
+  void restack(forms::Control& c, HWND h);
+  void paint(Node& node);
+  // The keyboard goes to the model's focused control, or else to the first tab stop.
+  void focusInside();
+  [[nodiscard]] bool hasKeyboard() const;
+  [[nodiscard]] HWND hwndOf(const forms::Control& c) const;
+  [[nodiscard]] NativeAdapter* adapterAt(LPARAM lp) const;
+  [[nodiscard]] forms::Point twipsAt(LPARAM lp) const;
+  [[nodiscard]] RECT paintedRect(const forms::Control& c) const;
+
+  Backend& backend_;
+  forms::Form& form_;
+  HWND top_ = nullptr;
+  HWND tooltip_ = nullptr;
+  std::unordered_map<HWND, std::unique_ptr<Node>> nodes_;
+  std::unordered_map<const forms::Control*, std::unique_ptr<NativeAdapter>> adapters_;
+  std::unordered_map<HWND, NativeAdapter*> byHwnd_;
+  std::unordered_map<const forms::Control*, Drawn> painted_;
+  std::unordered_map<const forms::Control*, Tool> tools_;
+  // Announced, not yet made, in the order they came.
+  std::vector<forms::Control*> added_;
+  std::unordered_set<const forms::Control*> addedSet_;
+  // Removed while a handler ran: one of them may be the one whose message is being handled, or
+  // one a handler that opened a modal box will return to.
+  std::vector<std::unique_ptr<NativeAdapter>> retiredAdapters_;
+  std::vector<std::unique_ptr<Node>> retiredNodes_;
+  bool settlePosted_ = false;
+  bool placePending_ = false;
+  int nextId_ = 100;
+};
+
+}  // namespace win32
