@@ -276,6 +276,14 @@ void ListControl::setListIndex(int index) {
   fire(onClick);
 }
 
+void ListControl::choose(int index) {
+  if (index == listIndex_ && index >= 0) {
+    fire(onClick);
+    return;
+  }
+  setListIndex(index);
+}
+
 std::string ListControl::text() const {
   return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
 }

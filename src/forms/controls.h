@@ -155,8 +155,8 @@ class ListControl : public Control {
   void setListIndex(int index);
   // The selected entry, or "" when none is selected.
   [[nodiscard]] std::string text() const;
-  // What a user's choice in the native list runs.
-  void choose(int index) { setListIndex(index); }
+  // What a user's choice in the list runs: Click, even for the entry already chosen.
+  void choose(int index);
 
  private:
   std::vector<std::string> items_;

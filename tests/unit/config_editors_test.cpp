@@ -450,6 +450,10 @@ TEST(FontChooser, OtherTakesAnyInstalledFontByNameAndWarnsOfTheRest) {
   EXPECT_FALSE(w.frmeFont.visible());
   EXPECT_FALSE(w.frmeOut.visible());
   EXPECT_FALSE(w.cboFont.visible());
+  ConfigRig::click(w.Label[1]);
+  w.cboFont.choose(4);  // the same entry once more: the name box again
+  EXPECT_TRUE(w.frmeFont.visible());
+  EXPECT_EQ(w.txtFont.text(), "segoe ui symbol");
 }
 
 TEST(FontChooser, AWindowOpenedWithACustomFontShowsItsNameWithoutTakingTheFocus) {

@@ -153,6 +153,14 @@ TEST(ConfigEndToEnd, ATypedNameAndTwoTicksExchangeTheRows) {
     return SendMessageW(checkBox(w, 0), BM_GETCHECK, 0, 0) == BST_UNCHECKED &&
            SendMessageW(checkBox(w, 2), BM_GETCHECK, 0, 0) == BST_UNCHECKED;
   }));
+
+  // A click on row 1's glyph box opens the colour strip over that row's name, with its colour.
+  clickCentre(childAt(w.window, L"Edit", px(600 + 10 + 170), px(1320 + 10 + 840 + 170)));
+  HWND red = nullptr;
+  EXPECT_TRUE(waitFor([&] {
+    red = childAt(w.window, L"Edit", px(600 + 360 + 360 + 20), px(1320 + 840 + 10 + 20));
+    return red != nullptr && windowText(red) == L"255";
+  })) << "the red box of the colour strip";
 }
 
 TEST(ConfigEndToEnd, AChosenFontShowsOnTheGlyphsAndAnUnknownOneIsRefusedWithAWarning) {

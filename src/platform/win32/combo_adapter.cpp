@@ -15,8 +15,27 @@ class ComboAdapter final : public ItemListAdapter {
       : ItemListAdapter(backend, combo, kComboItems) {}
 
   void command(int code) override {
-    if (code == CBN_SELCHANGE) {
-      list_.choose(static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)));
+    const int chosen = static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
+    switch (code) {
+      case CBN_DROPDOWN:
+        dropped_ = true;
+        changed_ = false;
+        break;
+      case CBN_SELCHANGE:
+        changed_ = true;
+        if (chosen != list_.listIndex()) list_.choose(chosen);
+        break;
+      case CBN_SELENDOK:
+        // The entry that was already chosen, chosen again from the open list ("Other..." a
+        // second time): the user's choice all the same.
+        if (dropped_ && !changed_) list_.choose(chosen);
+        changed_ = true;
+        break;
+      case CBN_CLOSEUP:
+        dropped_ = false;
+        break;
+      default:
+        break;
     }
   }
 
@@ -24,6 +43,10 @@ class ComboAdapter final : public ItemListAdapter {
   [[nodiscard]] const wchar_t* windowClass() const override { return L"COMBOBOX"; }
   [[nodiscard]] DWORD style() const override { return WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST; }
   [[nodiscard]] int nativeHeight(int px) const override { return px + kDropPx; }
+
+ private:
+  bool dropped_ = false;
+  bool changed_ = false;
 };
 
 }  // namespace

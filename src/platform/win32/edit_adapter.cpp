@@ -2,8 +2,11 @@
 // and the clipboard commands of the keyboard and of the system's context menu go to the model's
 // entry points, and the model's text and selection come back. The native box holds the model's
 // maximum length and locked state too, so its context menu offers what the model allows.
+#include <windowsx.h>
+
 #include "forms/text.h"
 #include "platform/win32/adapters.h"
+#include "platform/win32/backend.h"
 #include "platform/win32/input_state.h"
 #include "platform/win32/native_text.h"
 #include "platform/win32/text_convert.h"
@@ -84,12 +87,66 @@ class EditAdapter final : public NativeAdapter {
       case EM_UNDO:
         box_.undo();
         return TRUE;
+      // The box's own mouse: the native box places the caret first, then the model hears the
+      // press, the release and, released over it, the click (a glyph box opens its colours on
+      // a click and selects its glyph on a right press).
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        return pressed(msg, wp, lp);
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONUP:
+        return released(msg, wp, lp);
+      case WM_LBUTTONDBLCLK: {
+        const LRESULT r = passOn(msg, wp, lp);
+        if (attached()) box_.dblClick();
+        return r;
+      }
       default:
         return passOn(msg, wp, lp);
     }
   }
 
  private:
+  static int buttonOf(UINT msg) {
+    switch (msg) {
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONUP:
+        return forms::kLeftButton;
+      case WM_RBUTTONDOWN:
+      case WM_RBUTTONUP:
+        return forms::kRightButton;
+      default:
+        return forms::kMiddleButton;
+    }
+  }
+
+  LRESULT pressed(UINT msg, WPARAM wp, LPARAM lp) {
+    const LRESULT r = passOn(msg, wp, lp);
+    if (!attached()) return r;
+    readSelection();
+    pressedButton_ = buttonOf(msg);
+    box_.mouseDown(pressedButton_, keyShiftState(), backend_.toTwips(GET_X_LPARAM(lp)),
+                   backend_.toTwips(GET_Y_LPARAM(lp)));
+    return r;
+  }
+
+  LRESULT released(UINT msg, WPARAM wp, LPARAM lp) {
+    const int button = buttonOf(msg);
+    const bool clicks = pressedButton_ == button && button != forms::kMiddleButton;
+    if (pressedButton_ == button) pressedButton_ = 0;
+    const LRESULT r = passOn(msg, wp, lp);
+    if (!attached()) return r;
+    readSelection();
+    const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    box_.mouseUp(button, keyShiftState(), backend_.toTwips(at.x), backend_.toTwips(at.y));
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    if (clicks && attached() && PtInRect(&client, at) != FALSE) box_.click();
+    return r;
+  }
+
   // A character outside the first plane comes as two UTF-16 units: the model takes it whole.
   void typed(char32_t unit) {
     if (unit >= 0xD800 && unit <= 0xDBFF) {
@@ -144,6 +201,7 @@ class EditAdapter final : public NativeAdapter {
 
   forms::TextBox& box_;
   char32_t high_ = 0;  // the first half of a surrogate pair, until the second comes
+  int pressedButton_ = 0;
 };
 
 }  // namespace
