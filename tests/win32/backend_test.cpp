@@ -471,20 +471,7 @@ struct MenuSeen {
 };
 MenuSeen* g_menu = nullptr;
 
-HWND openMenuWindow() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        wchar_t cls[16] = {};
-        GetClassNameW(h, cls, 16);
-        if (std::wstring(cls) != L"#32768" || !IsWindowVisible(h)) return TRUE;
-        *reinterpret_cast<HWND*>(lp) = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+HWND openMenuWindow() { return wintest::visibleThreadWindow(L"#32768"); }
 
 void CALLBACK readMenu(HWND /*hwnd*/, UINT /*msg*/, UINT_PTR /*id*/, DWORD /*time*/) {
   // Gives up after two seconds, so a menu never seen cannot hold the test.

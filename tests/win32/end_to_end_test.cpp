@@ -9,122 +9,18 @@
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
+#include "program.h"
 #include "screen.h"
 #include "wait.h"
 
+using namespace wintest;
+
 namespace {
-
-using wintest::anyPixel;
-using wintest::firstWithRect;
-using wintest::screenPixel;
-
-std::wstring programPath() {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path(self);
-  return path.substr(0, path.find_last_of(L'\\') + 1) + L"Tervalo.exe";
-}
-
-// A running Tervalo.exe, ended when the test is done with it.
-class Program {
- public:
-  Program() {
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    std::wstring cmd = L"\"" + programPath() + L"\"";
-    started_ = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &si, &pi_) != FALSE;
-  }
-  ~Program() {
-    if (!started_) return;
-    if (running()) TerminateProcess(pi_.hProcess, 1);
-    WaitForSingleObject(pi_.hProcess, 5000);
-    CloseHandle(pi_.hThread);
-    CloseHandle(pi_.hProcess);
-  }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  [[nodiscard]] bool started() const { return started_; }
-  [[nodiscard]] bool running() const {
-    return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
-  }
-  [[nodiscard]] DWORD exitCode() const {
-    DWORD code = 0;
-    GetExitCodeProcess(pi_.hProcess, &code);
-    return code;
-  }
-
-  // The program's visible top-level windows.
-  [[nodiscard]] std::vector<HWND> windows() const {
-    return wintest::topLevelWindows([pid = pi_.dwProcessId](HWND h) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(h, &owner);
-      return owner == pid && IsWindowVisible(h);
-    });
-  }
-
-  [[nodiscard]] HWND windowOfSize(int w, int h) const {
-    return firstWithRect(
-        windows(), [&](const RECT& r) { return r.right - r.left == w && r.bottom - r.top == h; });
-  }
-
- private:
-  PROCESS_INFORMATION pi_{};
-  bool started_ = false;
-};
 
 bool anyDarkPixel(const RECT& area) {
   return anyPixel(area, 1, [](COLORREF c) {
     return GetRValue(c) < 16 && GetGValue(c) < 16 && GetBValue(c) < 16;
   });
-}
-
-// Moves the pointer and waits until the system says it is there: under Wine a move right after
-// another may be lost, so it is made again until it holds.
-void moveCursor(int x, int y) {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    SetCursorPos(x, y);
-    if (wintest::waitFor(
-            [&] {
-              POINT p;
-              return GetCursorPos(&p) && p.x == x && p.y == y;
-            },
-            100)) {
-      return;
-    }
-  }
-}
-
-// Keeps the pointer at (x, y) while waiting: a move that Wine lost is made again.
-bool waitWithPointerAt(int x, int y, const std::function<bool()>& condition, int timeoutMs) {
-  return wintest::waitFor(
-      [&] {
-        POINT p;
-        if (GetCursorPos(&p) && (p.x != x || p.y != y)) SetCursorPos(x, y);
-        return condition();
-      },
-      timeoutMs);
-}
-
-void leftClickAt(int x, int y) {
-  moveCursor(x, y);
-  INPUT in[2] = {};
-  in[0].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[1].type = INPUT_MOUSE;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, in, sizeof(INPUT));
-}
-
-// Twips to pixels at the screen's real DPI (15 twips a pixel at 96 DPI).
-int px(int twips) { return MulDiv(twips, win32::screenDpi(), 1440); }
-
-// The bar: the program's window as tall as the screen plus 600 twips.
-HWND findBar(const Program& program) {
-  const int barHeight = GetSystemMetrics(SM_CYSCREEN) + px(600);
-  return firstWithRect(program.windows(),
-                       [&](const RECT& r) { return r.bottom - r.top == barHeight; });
 }
 
 const int kSplashWidthPx = px(7815);   // 521 at 96 DPI
@@ -174,33 +70,16 @@ TEST(EndToEnd, TheSplashShowsCentredTheNameTurnsBlackAndXEndsTheProgram) {
 
 namespace {
 
-constexpr wchar_t kSettingsPath[] = L"C:\\Program Files\\Tervalo3.txt";
-
-// Writes a settings file whose BarSide line (23rd) is `side`; removed again at the end.
-class SettingsFile {
- public:
-  explicit SettingsFile(const char* side) {
-    std::string text;
-    for (int i = 0; i < 36; ++i) {
-      const char* line = i == 22 ? side : i == 30 ? "4" : i == 31 ? "240" : i < 14 ? "x" : "0";
-      if (i >= 14 && i <= 20) line = "16777215";
-      text += std::string(line) + "\r\n";
-    }
-    HANDLE h = CreateFileW(kSettingsPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD wrote = 0;
-    ok_ = h != INVALID_HANDLE_VALUE &&
-          WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &wrote, nullptr) != FALSE;
-    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+// A settings file whose BarSide line (23rd) is `side`.
+std::vector<std::string> linesWithSide(const char* side) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 36; ++i) {
+    const char* line = i == 22 ? side : i == 30 ? "4" : i == 31 ? "240" : i < 14 ? "x" : "0";
+    if (i >= 14 && i <= 20) line = "16777215";
+    lines.emplace_back(line);
   }
-  ~SettingsFile() { DeleteFileW(kSettingsPath); }
-  SettingsFile(const SettingsFile&) = delete;
-  SettingsFile& operator=(const SettingsFile&) = delete;
-  [[nodiscard]] bool ok() const { return ok_; }
-
- private:
-  bool ok_ = false;
-};
+  return lines;
+}
 
 }  // namespace
 
@@ -215,7 +94,7 @@ TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
   for (const Case c :
        {Case{"0", MulDiv(screenWTwips - 3810, dpi, 1440)}, Case{"1", MulDiv(-45, dpi, 1440)}}) {
     SCOPED_TRACE(std::string("BarSide ") + c.side);
-    SettingsFile file(c.side);
+    SettingsFile file(linesWithSide(c.side));
     ASSERT_TRUE(file.ok()) << "cannot write C:\\Program Files\\Tervalo3.txt";
     Program program;
     ASSERT_TRUE(program.started());
@@ -234,13 +113,6 @@ TEST(EndToEnd, AfterTheSplashTheBarStandsCollapsedAtTheFilesSide) {
 }
 
 namespace {
-
-BYTE alphaOf(HWND w) {
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  if (!GetLayeredWindowAttributes(w, nullptr, &alpha, &flags)) return 0;
-  return alpha;
-}
 
 // The clock panel: a visible window of the program 740 twips above the screen's bottom edge.
 HWND findPanel(const Program& program) {

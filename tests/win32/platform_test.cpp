@@ -6,6 +6,7 @@
 
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_platform.h"
+#include "screen.h"
 
 namespace {
 
@@ -167,20 +168,7 @@ struct BoxSeen {
 };
 BoxSeen* g_box = nullptr;
 
-HWND openDialog() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        wchar_t cls[16] = {};
-        GetClassNameW(h, cls, 16);
-        if (std::wstring(cls) != L"#32770" || !IsWindowVisible(h)) return TRUE;
-        *reinterpret_cast<HWND*>(lp) = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+HWND openDialog() { return wintest::visibleThreadWindow(L"#32770"); }
 
 // Runs on the box's own message loop: reads the box, then closes it.
 void CALLBACK closeBox(HWND /*hwnd*/, UINT /*msg*/, UINT_PTR /*id*/, DWORD /*time*/) {

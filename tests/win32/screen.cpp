@@ -1,5 +1,7 @@
 #include "screen.h"
 
+#include <string>
+
 namespace wintest {
 
 COLORREF screenPixel(int x, int y) {
@@ -43,6 +45,25 @@ HWND firstWithRect(const std::vector<HWND>& windows, const std::function<bool(co
     if (GetWindowRect(w, &r) && test(r)) return w;
   }
   return nullptr;
+}
+
+HWND visibleThreadWindow(const wchar_t* cls) {
+  struct Search {
+    const wchar_t* cls;
+    HWND found;
+  } search{cls, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        wchar_t name[16] = {};
+        GetClassNameW(h, name, 16);
+        if (std::wstring(name) != s->cls || !IsWindowVisible(h)) return TRUE;
+        s->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 }  // namespace wintest
