@@ -399,13 +399,15 @@ void frmConfig::load() {
 }
 
 void frmConfig::tmrOpen_Timer() {
+  int w = kOpenWidth;
   if (width() < kOpenWidth) {
-    setWidth(width() + kGrowStep);
+    w = width() + kGrowStep;
   } else {
-    setWidth(kOpenWidth);
     tmrOpen.setEnabled(false);
   }
-  if (openSide_ == 0) setLeft(app_.platform().screenWidthTwips() - width());
+  // At the right edge the window grows leftwards: width and left change as one.
+  const int l = openSide_ == 0 ? app_.platform().screenWidthTwips() - w : left();
+  setRect({l, top(), w, height()});
 }
 
 void frmConfig::tmrMove_Timer() {
