@@ -230,7 +230,9 @@ void frmSide::eLoad() {
   const auto bytes = platform.readFile(core::settingsPath(app_.state()));
   if (!bytes) return;
   List1.clear();
-  for (const std::string& line : core::splitLines(platform.fromAnsi(*bytes))) List1.addItem(line);
+  for (std::string& line : core::splitLines(platform.fromAnsi(*bytes))) {
+    List1.addItem(std::move(line));
+  }
   if (core::assignSettingsLines(app_.settings(), List1.items()) != core::LoadOutcome::Partial) {
     eConfig();
   }

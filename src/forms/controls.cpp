@@ -240,11 +240,11 @@ ListControl::ListControl(Container& parent, Kind kind, std::string name, Rect re
   Control::setBackColour(rgb(255, 255, 255));
 }
 
-void ListControl::addItem(const std::string& item, int position) {
+void ListControl::addItem(std::string item, int position) {
   if (position < 0 || position >= listCount()) {
-    items_.push_back(item);
+    items_.push_back(std::move(item));
   } else {
-    items_.insert(items_.begin() + position, item);
+    items_.insert(items_.begin() + position, std::move(item));
     if (listIndex_ >= position) ++listIndex_;
   }
   changed(Change::List);

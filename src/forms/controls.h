@@ -144,7 +144,7 @@ class TextBox : public Control {
 class ListControl : public Control {
  public:
   ListControl(Container& parent, Kind kind, std::string name, Rect rect, int index);
-  void addItem(const std::string& item, int position = -1);
+  void addItem(std::string item, int position = -1);
   void removeItem(int position);
   void clear();
   [[nodiscard]] int listCount() const { return static_cast<int>(items_.size()); }
