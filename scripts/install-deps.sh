@@ -18,6 +18,7 @@ have xvfb-run || need+=(xvfb)
 have xauth || need+=(xauth)
 have xdotool || need+=(xdotool)
 have convert || need+=(imagemagick)
+have makensis || need+=(nsis)
 [ -d /usr/share/wine/fonts ] || need+=(fonts-wine)
 [ ${#need[@]} -eq 0 ] && exit 0
 mapfile -t need < <(printf '%s\n' "${need[@]}" | sort -u)
