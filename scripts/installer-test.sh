@@ -77,16 +77,19 @@ icacls_args() { [ -f "$icacls_calls" ] && tr -d '\r' <"$icacls_calls" | sed -E '
 # True when the shortcut leads to the installed program.
 shortcut_leads_to_program() {
   [ -f "$shortcut" ] && { strings -a "$shortcut"; strings -a -el "$shortcut"; } |
-    grep -Fqx "$installed_exe"
+    grep -Fx "$installed_exe" >/dev/null
 }
 
 program_running() { [ -n "${program_pid:-}" ] && kill -0 "$program_pid" 2>/dev/null; }
 program_ended() { ! program_running; }
 
-# True when the program shows a visible window as tall as the screen plus 600 twips: the bar.
+# True when the program shows the bar: a visible window as tall as the screen plus 600 twips.
+# The pointer rests on the top-right corner pixel (again and again: Wine may lose a move), which
+# opens the collapsed bar.
 bar_shown() {
-  local id geometry screen_h
-  screen_h="$(xdotool getdisplaygeometry | cut -d' ' -f2)"
+  local id geometry screen_w screen_h
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  xdotool mousemove "$((screen_w - 1))" 0
   for id in $(xdotool search --onlyvisible --class tervalo.exe 2>/dev/null); do
     geometry="$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
     if grep -qx "HEIGHT=$((screen_h + 40))" <<<"$geometry"; then return 0; fi
@@ -125,7 +128,7 @@ check "Apps & features: silent uninstaller" \
 check "an empty settings file" test -f "$settings" -a ! -s "$settings"
 check "Users may modify the settings file and nothing else" same "$(icacls_args)" "$grant"
 
-echo "== The installed program starts and shows its bar"
+echo "== The installed program starts and, the pointer on its corner, shows its bar"
 wine "$installed_exe" >/dev/null 2>&1 &
 program_pid=$!
 check "the bar shows" wait_for 30 bar_shown
@@ -184,9 +187,9 @@ title_in() {
   wait "$pid" 2>/dev/null || true
   return "$status"
 }
-check "English for an English locale" title_in en_GB.UTF-8 '^Tervalo Setup$'
-check "Spanish for a Spanish locale" title_in es_ES.UTF-8 '^Instalaci.n de Tervalo$'
-check "Spanish for any other language" title_in fr_FR.UTF-8 '^Instalaci.n de Tervalo$'
+check "English for an English locale" title_in en_GB.UTF-8 '^Tervalo Setup'
+check "Spanish for a Spanish locale" title_in es_ES.UTF-8 '^Instalaci.+n de Tervalo'
+check "Spanish for any other language" title_in fr_FR.UTF-8 '^Instalaci.+n de Tervalo'
 
 echo "installer tests: $((SECONDS - started)) s"
 echo "$passed passed, $failed failed"
