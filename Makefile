@@ -7,7 +7,7 @@ WIN := build/win
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps native exe win test native-test win-test fuzz bench run clean
+.PHONY: all deps native exe win installer test native-test win-test fuzz bench run clean
 
 all: exe
 
@@ -28,7 +28,11 @@ win: exe
 native-test: native
 	@cd $(NATIVE) && ctest --output-on-failure --no-tests=error -j$(JOBS)
 
-win-test: win
+# The Windows installer, build/win/Tervalo-3.0-setup.exe (NSIS).
+installer: exe
+	@cmake --build $(WIN) -j$(JOBS) --target installer
+
+win-test: win installer
 	@ctest --test-dir $(WIN) --output-on-failure --no-tests=error
 
 # The settings loader on any bytes, for a bounded time, from the seed corpus.

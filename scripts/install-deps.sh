@@ -35,19 +35,33 @@ needs xauth xauth
 needs xdotool xdotool
 needs import imagemagick
 needs pgrep procps
+# make installer.
+needs makensis nsis
+# The installer is tested under English, Spanish and French user locales, which Wine takes from
+# the system's locales.
+[ -f /usr/share/i18n/locales/es_ES ] || need+=(locales)
+locales=()
+for l in en_GB es_ES fr_FR; do
+  locale -a 2>/dev/null | grep -x "$l.utf8" >/dev/null || locales+=("$l")
+done
 
-[ ${#need[@]} -eq 0 ] && exit 0
-mapfile -t need < <(printf '%s\n' "${need[@]}" | sort -u)
+[ ${#need[@]} -eq 0 ] && [ ${#locales[@]} -eq 0 ] && exit 0
+[ ${#need[@]} -eq 0 ] || mapfile -t need < <(printf '%s\n' "${need[@]}" | sort -u)
 if $check_only; then
   echo "Missing packages: ${need[*]}"
+  [ ${#locales[@]} -eq 0 ] || echo "Missing locales: ${locales[*]}"
   exit 1
 fi
 if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing packages. Run:"
-  echo "  sudo apt-get install -y ${need[*]}"
+  echo "Missing packages or locales. Run:"
+  [ ${#need[@]} -eq 0 ] || echo "  sudo apt-get install -y ${need[*]}"
+  for l in "${locales[@]}"; do echo "  sudo localedef -i $l -f UTF-8 $l.UTF-8"; done
   exit 1
 fi
-echo "Installing: ${need[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq "${need[@]}" >/dev/null
+if [ ${#need[@]} -gt 0 ]; then
+  echo "Installing: ${need[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${need[@]}" >/dev/null
+fi
+for l in "${locales[@]}"; do localedef -i "$l" -f UTF-8 "$l.UTF-8"; done

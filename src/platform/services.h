@@ -97,8 +97,10 @@ class Platform {
 
   // Files: whole files, as bytes.
   virtual std::optional<std::string> readFile(const std::string& path) = 0;
-  // Writes the complete bytes to a temporary file in the same folder and then puts it in the
-  // place of the file, so a failure never leaves a broken file. False on any failure.
+  // Writes the complete bytes as the file's contents so that a failure part way leaves the old
+  // contents (see platform/file_replace.h): through a new file in the same folder, or, where
+  // the folder takes no new files, over the file itself after keeping a copy of its old bytes.
+  // False on any failure.
   virtual bool writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
 
   // Text in the system's ANSI code page, converted to and from the program's UTF-8.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/clipboard.h"
+#include "platform/win32/file_ops.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/text_convert.h"
 
@@ -232,49 +233,9 @@ std::optional<std::string> Win32Platform::readFile(const std::string& path) {
   return bytes;
 }
 
-namespace {
-
-bool writeAll(const std::wstring& path, const std::string& bytes) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  FileHandle file(h);
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD wrote = 0;
-    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1U << 20));
-    if (WriteFile(h, bytes.data() + done, chunk, &wrote, nullptr) == FALSE || wrote == 0) {
-      return false;
-    }
-    done += wrote;
-  }
-  return FlushFileBuffers(h) != FALSE;
-}
-
-}  // namespace
-
 bool Win32Platform::writeFileReplacing(const std::string& path, const std::string& bytes) {
-  const std::wstring target = widen(path);
-  const std::size_t slash = target.find_last_of(L"\\/");
-  const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash);
-  wchar_t temp[MAX_PATH + 1] = {};
-  if (folder.empty() || GetTempFileNameW(folder.c_str(), L"tvl", 0, temp) == 0) return false;
-  if (!writeAll(temp, bytes)) {
-    DeleteFileW(temp);
-    return false;
-  }
-  const bool exists = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-  bool ok = false;
-  if (exists) {
-    ok = ReplaceFileW(target.c_str(), temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                      nullptr) != FALSE;
-  }
-  if (!ok) {
-    ok = MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-         FALSE;
-  }
-  if (!ok) DeleteFileW(temp);
-  return ok;
+  Win32FileOps files;
+  return platform::replaceFile(files, path, bytes);
 }
 
 std::string Win32Platform::toAnsi(const std::string& utf8) { return toCodePage(utf8, CP_ACP); }
