@@ -3,6 +3,7 @@
 
 #include "config_rig.h"
 #include "core/settings_file.h"
+#include "default_file.h"
 
 using forms::kLeftButton;
 using testing_support::ConfigRig;
@@ -13,28 +14,7 @@ namespace {
 constexpr char kSettingsPath[] = "C:\\Program Files\\Tervalo3.txt";
 
 // The file a fresh English bar for "Ana" writes with nothing edited, line by line (ANSI).
-std::vector<std::string> defaultLines() {
-  std::vector<std::string> lines = {"Computer",
-                                    "Ana",
-                                    "Documents",
-                                    "Pictures",
-                                    "Music",
-                                    "Videos",
-                                    "Downloads",
-                                    "C:\\",
-                                    "C:\\Users\\Ana",
-                                    "C:\\Users\\Ana\\Documents",
-                                    "C:\\Users\\Ana\\Pictures",
-                                    "C:\\Users\\Ana\\Music",
-                                    "C:\\Users\\Ana\\Videos",
-                                    "C:\\Users\\Ana\\Downloads"};
-  for (int i = 0; i < 7; ++i) lines.emplace_back("16777215");
-  lines.emplace_back("12081179");
-  lines.emplace_back("0");
-  for (int i = 0; i < 7; ++i) lines.emplace_back("\xCC");
-  for (const char* v : {"4", "240", "0", "0", "0", "Webdings"}) lines.emplace_back(v);
-  return lines;
-}
+std::vector<std::string> defaultLines() { return testing_support::linesWith({}); }
 
 }  // namespace
 

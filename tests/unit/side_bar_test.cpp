@@ -6,29 +6,20 @@
 #include "bar/side_bar.h"
 #include "clock/date_panel.h"
 #include "core/settings_file.h"
+#include "default_file.h"
 #include "test_app.h"
 
 using core::Value;
+using testing_support::concat;
 using testing_support::fileOf;
+using testing_support::fileWith;
+using testing_support::kModernEnglish;
+using testing_support::kOtherDefaults;
+using testing_support::linesWith;
 using testing_support::TestApp;
 
 namespace {
 
-// The names and folders of the default tiles of user "Ana" (lines 0 to 13 of the file).
-const std::vector<std::string> kModernEnglish = {"Computer",
-                                                 "Ana",
-                                                 "Documents",
-                                                 "Pictures",
-                                                 "Music",
-                                                 "Videos",
-                                                 "Downloads",
-                                                 "C:\\",
-                                                 "C:\\Users\\Ana",
-                                                 "C:\\Users\\Ana\\Documents",
-                                                 "C:\\Users\\Ana\\Pictures",
-                                                 "C:\\Users\\Ana\\Music",
-                                                 "C:\\Users\\Ana\\Videos",
-                                                 "C:\\Users\\Ana\\Downloads"};
 const std::vector<std::string> kModernSpanish = {"Equipo",
                                                  "Ana",
                                                  "Documentos",
@@ -73,30 +64,6 @@ const std::vector<std::string> kXpSpanish = {
     "C:\\Documents and Settings\\Ana\\Mis documentos\\Mi m\xC3\xBAsica",
     "C:\\Documents and Settings\\Ana\\Favoritos",
     "C:\\Documents and Settings\\Ana\\Escritorio"};
-// Lines 14 to 35 of the defaults: white glyphs, the blue bar colour, no side (an empty line),
-// the glyph "Ì", four tiles' size, the fade to 240, Webdings.
-const std::vector<std::string> kOtherDefaults = {
-    "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "12081179",
-    "",         "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C",
-    "4",        "240",      "0",        "0",        "0",        "Webdings"};
-
-std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-// The lines of a complete settings file, in the ANSI code page: the English defaults on a modern
-// system, with side 0 and some lines replaced.
-std::vector<std::string> linesWith(const std::map<int, std::string>& lines) {
-  std::vector<std::string> all = concat(kModernEnglish, kOtherDefaults);
-  all[core::BarSide] = "0";
-  for (int k = 0; k < core::kTileCount; ++k)
-    all[static_cast<std::size_t>(core::Glyph0 + k)] = "\xCC";
-  for (const auto& [i, v] : lines) all[static_cast<std::size_t>(i)] = v;
-  return all;
-}
-
-std::string fileWith(const std::map<int, std::string>& lines) { return fileOf(linesWith(lines)); }
 
 }  // namespace
 
