@@ -32,7 +32,6 @@ constexpr forms::Colour kNameColour = rgb(240, 240, 240);
 constexpr char kDefaultGlyph[] = "\xC3\x8C";  // "Ì"
 const char* const kDesignNames[] = {"Equipo",        "Personal", "Documentos", "Im\xC3\xA1genes",
                                     "M\xC3\xBAsica", "Videos",   "Descargas"};
-const char* const kGlyphFonts[] = {"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
 
 forms::Font symbolFont() { return {"Webdings", 45, 400, forms::kSymbolCharset}; }
 
@@ -255,7 +254,7 @@ void frmSide::eConfig() {
     const double glyphFont = s[core::GlyphFont].number();
     std::string fontName = "Webdings";
     for (int f = 0; f < 4; ++f) {
-      if (glyphFont == f) fontName = kGlyphFonts[f];
+      if (glyphFont == f) fontName = core::kGlyphFontNames[f];
     }
     if (glyphFont == 4) fontName = s[core::CustomFont].text();
     for (auto& label : lblButton) label.setFontName(fontName);

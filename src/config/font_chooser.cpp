@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kOtherFont = 4;
 constexpr int kLongestFaceName = 31;  // what a font's face name can hold
-const char* const kFixedFonts[] = {"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
 
 bool blank(const std::string& s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return c == ' ' || c == '\t'; });
@@ -29,7 +28,7 @@ void frmConfig::cboFont_Click() {
   if (i < 0) return;
   app_.settings()[core::GlyphFont] = i;
   if (i < kOtherFont) {
-    applyGlyphFont(kFixedFonts[i]);
+    applyGlyphFont(core::kGlyphFontNames[i]);
     return;
   }
   frmeFont.setVisible(true);

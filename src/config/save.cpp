@@ -12,7 +12,6 @@
 namespace {
 
 constexpr std::array<int, 6> kGlassAlpha{250, 240, 230, 220, 210, 200};
-const char* const kFixedFonts[] = {"Webdings", "Wingdings", "Wingdings 2", "Wingdings 3"};
 constexpr int kOtherFont = 4;
 
 // A whole number from a setting, or -1 when it is none.
@@ -31,7 +30,7 @@ void frmConfig::loadSliders() {
   int font = whole(s[core::GlyphFont]);
   if (font < 0 || font > kOtherFont) font = 0;
   applyGlyphFont(font == kOtherFont ? s[core::CustomFont].text()
-                                    : kFixedFonts[static_cast<std::size_t>(font)]);
+                                    : core::kGlyphFontNames[static_cast<std::size_t>(font)]);
   cboFont.setListIndex(font);
 
   // Each slider shows its setting at the nearest meaning it can hold: the bar takes any side

@@ -59,6 +59,10 @@ enum Setting : int {
 };
 
 constexpr int kSettingCount = 36;
+
+// The glyph fonts GlyphFont 0 to 3 name; 4 is the font named by CustomFont.
+inline constexpr const char* kGlyphFontNames[] = {"Webdings", "Wingdings", "Wingdings 2",
+                                                  "Wingdings 3"};
 constexpr int kTileCount = 7;
 
 class Settings {
