@@ -122,10 +122,14 @@ TEST(ConfigEndToEnd, ARightClickOpensItAtTheBarsEdgeAPastedPathLandsAndAClickOut
   EXPECT_TRUE(waitFor([&] { return windowText(folder) == path; }))
       << "the pasted path, whole, in the folder box";
 
+  // Under Wine a click right after a move is lost now and then: a lost one is made again.
   const int screenW = GetSystemMetrics(SM_CXSCREEN);
-  clickAt(screenW / 3, GetSystemMetrics(SM_CYSCREEN) / 2);
-  EXPECT_TRUE(waitFor([&] { return !IsWindow(w.window) || !IsWindowVisible(w.window); }))
-      << "a click outside closes the window";
+  bool closed = false;
+  for (int attempt = 0; attempt < 3 && !closed; ++attempt) {
+    clickAt(screenW / 3, GetSystemMetrics(SM_CYSCREEN) / 2);
+    closed = waitFor([&] { return !IsWindow(w.window) || !IsWindowVisible(w.window); });
+  }
+  EXPECT_TRUE(closed) << "a click outside closes the window";
   EXPECT_EQ(readSettingsLines()[7], "C:\\") << "and saves nothing";
 }
 
