@@ -171,3 +171,78 @@ TEST(FileOps, AWriteInPlaceCutShortHalfWayLeavesTheOldBytes) {
     EXPECT_TRUE(temp.files().empty());
   }
 }
+
+// Another program holds the file open for a moment (a reader that lets others read and write
+// but not replace it): the write waits for it instead of failing, in both ways of writing.
+TEST(FileOps, AFileAnotherProgramHoldsOpenForAMomentIsWaitedFor) {
+  Folder dir(L"tervalo-held-");
+  Folder temp(L"tervalo-heldtemp-");
+  const std::string path = dir.file("Tervalo3.txt");
+
+  // Holds the file open until the writer has paused `tries` times; with `closed`, its folder
+  // takes no new files.
+  class Held final : public win32::Win32FileOps {
+   public:
+    Held(const std::string& file, int tries, std::string closed = {}, std::string spare = {})
+        : tries_(tries), closed_(std::move(closed)), temp_(std::move(spare)) {
+      handle_ = CreateFileW(widen(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    ~Held() override { release(); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    [[nodiscard]] bool holding() const { return handle_ != INVALID_HANDLE_VALUE; }
+    int pauses = 0;
+
+    std::optional<std::string> createUnique(const std::string& folder) override {
+      if (folder == closed_) return std::nullopt;
+      return Win32FileOps::createUnique(folder);
+    }
+    std::string tempFolder() override { return temp_.empty() ? Win32FileOps::tempFolder() : temp_; }
+
+   protected:
+    void pause(int milliseconds) override {
+      EXPECT_EQ(milliseconds, kBusyPauseMs);
+      if (++pauses == tries_) release();
+    }
+
+   private:
+    void release() {
+      if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+      handle_ = INVALID_HANDLE_VALUE;
+    }
+    HANDLE handle_;
+    int tries_;
+    std::string closed_;
+    std::string temp_;
+  };
+
+  win32::Win32FileOps ops;
+  const std::optional<std::string> made = ops.createUnique(dir.path());
+  ASSERT_TRUE(made && ops.overwrite(*made, kOld) && ops.moveOver(*made, path));
+
+  {
+    Held beside(path, 3);
+    ASSERT_TRUE(beside.holding());
+    EXPECT_TRUE(platform::replaceFile(beside, path, kNew));
+    EXPECT_EQ(beside.pauses, 3);
+    EXPECT_EQ(ops.read(path), kNew);
+    EXPECT_EQ(dir.files().size(), 1U);
+  }
+  {
+    // Held for longer than the writer waits: the save fails and the file keeps its bytes.
+    Held beside(path, win32::Win32FileOps::kBusyTries + 5);
+    EXPECT_FALSE(platform::replaceFile(beside, path, kOld));
+    EXPECT_EQ(beside.pauses, win32::Win32FileOps::kBusyTries - 1);
+    EXPECT_EQ(ops.read(path), kNew);
+    EXPECT_EQ(dir.files().size(), 1U) << "the new file beside it was removed";
+  }
+  {
+    Held inPlace(path, 2, dir.path(), temp.path());
+    ASSERT_TRUE(inPlace.holding());
+    EXPECT_TRUE(platform::replaceFile(inPlace, path, kOld));
+    EXPECT_EQ(inPlace.pauses, 2);
+    EXPECT_EQ(ops.read(path), kOld);
+    EXPECT_TRUE(temp.files().empty());
+  }
+}

@@ -227,7 +227,9 @@ SettingsFile::SettingsFile(const std::vector<std::string>& lines) {
 SettingsFile::~SettingsFile() { DeleteFileW(kSettingsPath); }
 
 std::string readFileBytes(const std::wstring& path) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  // Read as a polite reader: the program may replace the file meanwhile.
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return {};
   std::string bytes;

@@ -9,6 +9,27 @@
 
 namespace win32 {
 
+namespace {
+
+// The errors of a file that another program has open without letting others change it.
+bool inUse(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+}  // namespace
+
+void Win32FileOps::pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+template <typename Step>
+bool Win32FileOps::whileInUse(Step step) {
+  for (int attempt = 1;; ++attempt) {
+    if (step()) return true;
+    if (attempt == kBusyTries || !inUse(GetLastError())) return false;
+    pause(kBusyPauseMs);
+  }
+}
+
 std::optional<std::string> Win32FileOps::read(const std::string& path) {
   HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -33,9 +54,14 @@ std::optional<std::string> Win32FileOps::createUnique(const std::string& folder)
 bool Win32FileOps::overwrite(const std::string& path, const std::string& bytes) {
   // Opened as it is, not truncated: the bytes go over the old ones and the end is cut after
   // them, which needs only the right to write this one file.
-  HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  const std::wstring wide = widen(path);
+  HANDLE h = INVALID_HANDLE_VALUE;
+  const bool opened = whileInUse([&] {
+    h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                    nullptr);
+    return h != INVALID_HANDLE_VALUE;
+  });
+  if (!opened) return false;
   const FileHandle file(h);
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -54,13 +80,23 @@ bool Win32FileOps::moveOver(const std::string& source, const std::string& target
   const std::wstring to = widen(target);
   // ReplaceFileW keeps the old file's rights and attributes: a file that every user may write
   // stays so after an administrator saves.
-  if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES &&
-      ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                   nullptr) != FALSE) {
-    return true;
-  }
-  return MoveFileExW(from.c_str(), to.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  return whileInUse([&] {
+    if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      // Replacing a file that another program has open fails, and may leave a stray backup
+      // beside it: first see whether it could be removed now.
+      HANDLE probe =
+          CreateFileW(to.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (probe == INVALID_HANDLE_VALUE) return false;
+      CloseHandle(probe);
+      if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr) != FALSE) {
+        return true;
+      }
+    }
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  });
 }
 
 bool Win32FileOps::remove(const std::string& path) {

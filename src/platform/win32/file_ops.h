@@ -13,6 +13,21 @@ class Win32FileOps : public platform::FileOps {
   bool moveOver(const std::string& source, const std::string& target) override;
   bool remove(const std::string& path) override;
   std::string tempFolder() override;
+
+  // How long a file that another program holds open (a virus scanner, a search indexer, a
+  // backup, an editor's read) is waited for before writing it counts as failed.
+  static constexpr int kBusyTries = 20;
+  static constexpr int kBusyPauseMs = 50;
+
+ protected:
+  // Lets the other program finish before the next try.
+  virtual void pause(int milliseconds);
+
+ private:
+  // Runs `step` until it succeeds, or fails for another reason than the file being in use, or
+  // has been tried kBusyTries times.
+  template <typename Step>
+  bool whileInUse(Step step);
 };
 
 }  // namespace win32
