@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 #include "bar/window_alpha.h"
 #include "clock/date_panel.h"
@@ -229,9 +230,10 @@ void frmSide::eLoad() {
   const auto bytes = platform.readFile(core::settingsPath(app_.state()));
   if (!bytes) return;
   List1.clear();
-  for (std::string& line : core::splitLines(platform.fromAnsi(*bytes))) {
-    List1.addItem(std::move(line));
-  }
+  // Line by line, so that a long file is never copied whole again: its cost grows with its
+  // length alone.
+  core::forEachLine(
+      *bytes, [&](std::string_view line) { List1.addItem(platform.fromAnsi(std::string(line))); });
   if (core::assignSettingsLines(app_.settings(), List1.items()) != core::LoadOutcome::Partial) {
     eConfig();
   }

@@ -42,17 +42,7 @@ std::string settingsPath(const GlobalState& state) {
 
 std::vector<std::string> splitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      lines.push_back(std::move(line));
-      line.clear();
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line.push_back(text[i]);
-    }
-  }
-  if (!line.empty()) lines.push_back(std::move(line));
+  forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

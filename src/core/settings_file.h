@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/settings.h"
@@ -16,8 +17,22 @@ inline constexpr char kSettingsFileName[] = "Tervalo3.txt";
 // "C:\Program Files\Tervalo3.txt", or "C:\Archivos de programa\Tervalo3.txt" on a Spanish 5.1.
 std::string settingsPath(const GlobalState& state);
 
-// Splits text into lines: a line ends at CR or at CR LF; a lone LF does not end a line. Text
-// after the last terminator is a last line of its own.
+// Calls `take` with each line of `text`, in order: a line ends at CR or at CR LF; a lone LF does
+// not end a line. Text after the last terminator is a last line of its own. The same lines in
+// ANSI bytes and in their UTF-8 conversion: no code page uses CR or LF inside a character.
+template <typename Take>
+void forEachLine(std::string_view text, Take&& take) {
+  std::size_t start = 0;
+  for (std::size_t cr = text.find('\r'); cr != std::string_view::npos;
+       cr = text.find('\r', start)) {
+    take(text.substr(start, cr - start));
+    start = cr + 1;
+    if (start < text.size() && text[start] == '\n') ++start;
+  }
+  if (start < text.size()) take(text.substr(start));
+}
+
+// The lines of `text`, as forEachLine gives them.
 std::vector<std::string> splitLines(const std::string& text);
 
 enum class LoadOutcome {

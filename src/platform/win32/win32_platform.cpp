@@ -4,6 +4,7 @@
 // (uses what windows.h declares)
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/clipboard.h"
@@ -223,6 +224,11 @@ std::optional<std::string> Win32Platform::readFile(const std::string& path) {
   if (h == INVALID_HANDLE_VALUE) return std::nullopt;
   FileHandle file(h);
   std::string bytes;
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file.get(), &size) != FALSE && size.QuadPart > 0 &&
+      size.QuadPart < (1LL << 30)) {
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  }
   char buffer[4096];
   DWORD got = 0;
   for (;;) {
@@ -240,7 +246,12 @@ bool Win32Platform::writeFileReplacing(const std::string& path, const std::strin
 
 std::string Win32Platform::toAnsi(const std::string& utf8) { return toCodePage(utf8, CP_ACP); }
 
-std::string Win32Platform::fromAnsi(const std::string& ansi) { return fromCodePage(ansi, CP_ACP); }
+std::string Win32Platform::fromAnsi(const std::string& ansi) {
+  // Every code page writes the ASCII characters as ASCII does.
+  const bool ascii = std::all_of(ansi.begin(), ansi.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii ? ansi : fromCodePage(ansi, CP_ACP);
+}
 
 void Win32Platform::exitProgram() { ExitProcess(0); }
 
