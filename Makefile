@@ -49,7 +49,7 @@ test: native-test fuzz win-test
 # The idle cost and the memory of the bar under Wine; it reports, it does not fail the tests.
 bench: win
 	@cmake --build $(WIN) -j$(JOBS) --target idle_baseline
-	@timeout 1500 scripts/bench.sh
+	@timeout 2400 scripts/bench.sh
 
 run: exe
 	@scripts/run.sh

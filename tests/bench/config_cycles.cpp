@@ -1,0 +1,85 @@
+// Opens and closes the configuration window of a Tervalo.exe already running on this desktop,
+// as a user does: the pointer rests on the bar's corner until the bar is open, a right click on
+// the bar's background opens the window, and a click outside closes it. Each step waits for its
+// effect (a click that Wine lost is made again), so that every cycle really builds and destroys
+// the window. Under Wine the clicks must come from a program of the same desktop: a click that
+// the X server gives to no window of Wine never reaches the program.
+// Usage: config_cycles.exe N. Prints how many cycles were done and how many failed.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "platform/win32/backend.h"
+#include "program.h"
+#include "screen.h"
+#include "wait.h"
+
+using namespace wintest;
+
+namespace {
+
+// Tervalo's visible window whose rectangle passes `test`, in any process of this desktop.
+HWND tervaloWindow(const std::function<bool(const RECT&)>& test) {
+  return firstWithRect(topLevelWindows([](HWND h) {
+                         wchar_t cls[32] = {};
+                         GetClassNameW(h, cls, 32);
+                         return IsWindowVisible(h) && lstrcmpW(cls, win32::kFormClass) == 0;
+                       }),
+                       test);
+}
+
+// Makes `step` until `done` holds, at most three times.
+bool until(const std::function<void()>& step, const std::function<bool()>& done) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    step();
+    if (waitFor(done)) return true;
+  }
+  return false;
+}
+
+bool cycle(int screenW, int screenH) {
+  const int barHeight = screenH + px(600);
+  // Open when wide and faded in whole.
+  const auto barOpen = [&] {
+    HWND bar = tervaloWindow([&](const RECT& r) {
+      return r.bottom - r.top == barHeight && r.right - r.left == px(1590);
+    });
+    return bar != nullptr && alphaOf(bar) == 255;
+  };
+  const auto configOpen = [&] {
+    return tervaloWindow([&](const RECT& r) {
+             return r.bottom - r.top == barHeight && r.right - r.left == px(5175);
+           }) != nullptr;
+  };
+  const auto configClosed = [&] {
+    return tervaloWindow([&](const RECT& r) {
+             return r.bottom - r.top == barHeight && r.right - r.left > px(1590);
+           }) == nullptr;
+  };
+  moveCursor(screenW - 1, 0);
+  if (!waitWithPointerAt(screenW - 1, 0, barOpen, 5000)) return false;
+  // Above the column of tiles: the bar's own background.
+  if (!until(
+          [&] { clickAt(screenW - px(800), px(150), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); },
+          configOpen)) {
+    return false;
+  }
+  return until([&] { clickAt(screenW / 3, screenH / 2); }, configClosed);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int cycles = argc > 1 ? std::atoi(argv[1]) : 1;
+  const int screenW = GetSystemMetrics(SM_CXSCREEN);
+  const int screenH = GetSystemMetrics(SM_CYSCREEN);
+  int failed = 0;
+  for (int i = 0; i < cycles; ++i) {
+    if (!cycle(screenW, screenH)) ++failed;
+  }
+  std::printf("configuration window cycles: %d, failed: %d\n", cycles, failed);
+  return failed == 0 ? 0 : 1;
+}
