@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/services.h"
@@ -31,7 +32,6 @@ class FakePlatform final : public platform::Platform {
   std::map<std::string, std::string> files;  // path -> bytes
   bool refuseWrites = false;
   std::vector<std::string> missingFolders;  // writes into these folders fail
-  bool refuseAlpha = false;
 
   // Records.
   std::vector<platform::WindowHandle> topmostCalls;
@@ -54,12 +54,15 @@ class FakePlatform final : public platform::Platform {
   bool exited = false;
 
   platform::PointerPos pointer() override { return pointerPos; }
-  bool readLeftButton() override;
-  int screenWidthTwips() override;
-  int screenHeightTwips() override;
+  bool readLeftButton() override { return std::exchange(leftButton, false); }
+  int screenWidthTwips() override { return static_cast<int>(screenWidthPx * twipsPerPx); }
+  int screenHeightTwips() override { return static_cast<int>(screenHeightPx * twipsPerPx); }
   double twipsPerPixel() override { return twipsPerPx; }
   void makeTopmost(platform::WindowHandle window) override { topmostCalls.push_back(window); }
-  bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t a) override;
+  bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t a) override {
+    alpha[window] = a;
+    return true;
+  }
   void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override {
     shellOpened.emplace_back(owner, ansiPath);
   }
@@ -71,7 +74,7 @@ class FakePlatform final : public platform::Platform {
   std::optional<std::string> logonName() override { return logon; }
   platform::OsVersion version() override { return os; }
   platform::OsVersion programVersion() override { return program; }
-  std::optional<std::string> localeInfo(int item) override;
+  std::optional<std::string> localeInfo(int item) override { return find(locale, item); }
   platform::PowerStatus powerStatus() override { return power; }
   bool fontInstalled(const std::string& family) override;
   platform::LocalTime now() override { return time; }
@@ -84,12 +87,21 @@ class FakePlatform final : public platform::Platform {
     messages.push_back({text, title, icon});
     if (whileBoxOpen) whileBoxOpen();
   }
-  std::optional<std::string> readFile(const std::string& path) override;
+  std::optional<std::string> readFile(const std::string& path) override {
+    return find(files, path);
+  }
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
   // Windows-1252 for the characters the program meets; others become "?".
   std::string toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override { exited = true; }
+
+ private:
+  template <class Map, class Key>
+  static std::optional<std::string> find(const Map& map, const Key& key) {
+    const auto it = map.find(key);
+    return it == map.end() ? std::nullopt : std::optional<std::string>(it->second);
+  }
 };
 
 }  // namespace testing_support

@@ -1,10 +1,14 @@
 // A fresh App on fakes in one line: fake platform (1920 x 1080 pixels at 96 DPI), virtual
-// timers and deterministic text metrics.
+// timers and deterministic text metrics; the default settings file; a user's clicks and typing.
 #pragma once
 
 #include <cmath>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "bar/side_bar.h"
+#include "config/config_window.h"
 #include "core/app.h"
 #include "fake_platform.h"
 #include "forms/runtime.h"
@@ -54,16 +58,78 @@ struct TestApp : TestRuntime {
     return app.side();
   }
   frmSide& side() { return app.side(); }
+  frmConfig& config() { return app.config(); }
+  // The configuration window opened from a started bar, as a right click on the bar opens it,
+  // with some settings changed in between.
+  frmConfig& open(const std::string& language = "ENGLISH",
+                  const std::map<int, core::Value>& settings = {}) {
+    startBar(language);
+    for (const auto& [i, v] : settings) app.settings()[i] = v;
+    side().eOpenConfig();
+    return config();
+  }
   void putFile(const std::string& bytes) {
     platform.files["C:\\Program Files\\Tervalo3.txt"] = bytes;
   }
 };
+
+// Presses and releases `button` in the middle of a control, through the form's pointer routing.
+inline void click(forms::Control& c, int button = forms::kLeftButton) {
+  if (c.parent() == nullptr) {  // the form itself: its background near the top-left corner
+    c.form().pointerDown(button, 0, {100, 100});
+    c.form().pointerUp(button, 0, {100, 100});
+    return;
+  }
+  const forms::Point p{c.left() + c.width() / 2, c.top() + c.height() / 2};
+  c.form().pointerDown(*c.parent(), button, 0, p);
+  c.form().pointerUp(*c.parent(), button, 0, p);
+}
+
+// Types a text, character by character, into a box.
+inline void typeText(forms::TextBox& box, const std::string& text) {
+  for (char32_t ch : forms::decodeUtf8(text)) box.typeChar(static_cast<int>(ch));
+}
 
 // A file of these lines, each ended by `end`.
 inline std::string fileOf(const std::vector<std::string>& lines, const std::string& end = "\r\n") {
   std::string out;
   for (const auto& l : lines) out += l + end;
   return out;
+}
+
+// The 14 tile lines: seven names, then "C:\", the user's folder and five folders in it.
+inline std::vector<std::string> tileLines(std::vector<std::string> names, const std::string& home,
+                                          const std::vector<std::string>& folders) {
+  names.push_back("C:\\");
+  names.push_back(home);
+  for (const auto& f : folders) names.push_back(home + "\\" + f);
+  return names;
+}
+
+// The default tiles of user "Ana" on a modern English system (lines 0 to 13 of the file).
+inline const std::vector<std::string> kModernEnglish =
+    tileLines({"Computer", "Ana", "Documents", "Pictures", "Music", "Videos", "Downloads"},
+              "C:\\Users\\Ana", {"Documents", "Pictures", "Music", "Videos", "Downloads"});
+// Lines 14 to 35 of the defaults: white glyphs, the blue bar colour, no side (an empty line),
+// the glyph "Ì", four tiles' size, the fade to 240, Webdings.
+inline const std::vector<std::string> kOtherDefaults = {
+    "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "12081179",
+    "",         "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C",
+    "4",        "240",      "0",        "0",        "0",        "Webdings"};
+
+// The lines of a complete settings file, in the ANSI code page: the English defaults on a modern
+// system, with side 0 and some lines replaced.
+inline std::vector<std::string> linesWith(const std::map<int, std::string>& lines) {
+  std::vector<std::string> all = kModernEnglish;
+  all.insert(all.end(), kOtherDefaults.begin(), kOtherDefaults.end());
+  all[core::BarSide] = "0";
+  for (int k = 0; k < core::kTileCount; ++k) all[std::size_t(core::Glyph0 + k)] = "\xCC";
+  for (const auto& [i, v] : lines) all[static_cast<std::size_t>(i)] = v;
+  return all;
+}
+
+inline std::string fileWith(const std::map<int, std::string>& lines) {
+  return fileOf(linesWith(lines));
 }
 
 }  // namespace testing_support

@@ -18,16 +18,16 @@ frmSide& settled(TestApp& t, double side = 0) {
   return t.side();
 }
 
-// Ticks until `done` holds, at most `limit` ms; returns the ms it took.
-int ticksUntil(TestApp& t, const std::function<bool()>& done, int limit = 2000) {
-  for (int ms = 0; ms <= limit; ms += 10) {
+// Ticks until `done` holds, at most 2 s; returns the ms it took.
+int ticksUntil(TestApp& t, const std::function<bool()>& done) {
+  for (int ms = 0; ms <= 2000; ms += 10) {
     if (done()) return ms;
     t.timers.advance(10);
   }
   return -1;
 }
 
-platform::WindowHandle barHandle(TestApp& t) { return t.side().hwnd(); }
+int barAlpha(TestApp& t) { return t.platform.alpha.at(t.side().hwnd()); }
 
 // A corner of each side, a point on the open bar off the corners, and a point beyond its close
 // line.
@@ -45,48 +45,36 @@ const Side kSides[] = {{0, {1919, 0}, {1900, 500}, {900, 500}},
 TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
   struct Case {
     double side;
-    platform::PointerPos corner;
+    platform::PointerPos pos;
+    bool opens;
   };
   for (const Case c :
-       {Case{0, {1919, 0}}, Case{0, {1919, 1079}}, Case{1, {0, 0}}, Case{1, {0, 1079}}}) {
-    SCOPED_TRACE("side " + std::to_string(c.side) + " at " + std::to_string(c.corner.x) + "," +
-                 std::to_string(c.corner.y));
+       {Case{0, {1919, 0}, true}, Case{0, {1919, 1079}, true}, Case{1, {0, 0}, true},
+        Case{1, {0, 1079}, true}, Case{0, {1918, 0}, false}, Case{0, {1919, 1}, false},
+        Case{0, {1919, 1078}, false}, Case{0, {0, 0}, false}, Case{1, {1, 0}, false},
+        Case{1, {0, 1}, false}, Case{1, {1919, 0}, false}}) {
+    SCOPED_TRACE(testing::Message() << "side " << c.side << " at " << c.pos.x << "," << c.pos.y);
     TestApp t;
     frmSide& bar = settled(t, c.side);
-    EXPECT_EQ(bar.width(), 1);
-    t.platform.pointerPos = c.corner;
+    t.platform.pointerPos = c.pos;
+    if (!c.opens) {
+      t.timers.advance(3000);
+      EXPECT_EQ(bar.width(), 1);
+      EXPECT_FALSE(t.app.hasDate());
+      continue;
+    }
     t.timers.advance(10);  // this tick starts the dwell
-    EXPECT_TRUE(bar.tmrWait.enabled());
     EXPECT_FALSE(t.app.hasDate()) << "closed again while the bar is collapsed";
     t.timers.advance(299);
     EXPECT_FALSE(bar.tmrOpen.enabled());
     t.timers.advance(1);  // 300 ms after the tick that found the corner
     EXPECT_TRUE(bar.tmrOpen.enabled());
-    EXPECT_EQ(bar.width(), 1);
     t.timers.advance(10);
     EXPECT_EQ(bar.width(), 1590);
     EXPECT_TRUE(bar.visible());
   }
-}
 
-TEST(EdgeWatcher, OnePixelOffTheCornerNeverOpensAndLeavingEarlyStartsOver) {
-  for (const auto& [side, pos] :
-       std::vector<std::pair<double, platform::PointerPos>>{{0, {1918, 0}},
-                                                            {0, {1919, 1}},
-                                                            {0, {1919, 1078}},
-                                                            {0, {0, 0}},
-                                                            {1, {1, 0}},
-                                                            {1, {0, 1}},
-                                                            {1, {1919, 0}}}) {
-    TestApp t;
-    frmSide& bar = settled(t, side);
-    t.platform.pointerPos = pos;
-    t.timers.advance(3000);
-    EXPECT_EQ(bar.width(), 1) << side << " " << pos.x << "," << pos.y;
-    EXPECT_FALSE(t.app.hasDate());
-  }
-
-  TestApp t;
+  TestApp t;  // leaving early starts over; the dwell timer stops itself
   frmSide& bar = settled(t);
   t.platform.pointerPos = {1919, 0};
   t.timers.advance(200);
@@ -94,19 +82,10 @@ TEST(EdgeWatcher, OnePixelOffTheCornerNeverOpensAndLeavingEarlyStartsOver) {
   t.timers.advance(10);
   EXPECT_FALSE(bar.tmrWait.enabled());
   t.platform.pointerPos = {1919, 0};
-  EXPECT_EQ(ticksUntil(t, [&] { return bar.tmrOpen.enabled(); }), 310)
-      << "a fresh 300 ms from the next tick";
-}
-
-TEST(EdgeWatcher, TheDwellTimerStartsTheOpeningAndStopsItself) {
-  TestApp t;
-  frmSide& bar = settled(t);
-  t.platform.pointerPos = {1919, 0};
   t.timers.advance(10);
-  ASSERT_TRUE(bar.tmrWait.enabled());
-  bar.tmrMouse.setEnabled(false);  // nothing else stops or restarts it now
-  t.timers.advance(300);
-  EXPECT_TRUE(bar.tmrOpen.enabled());
+  bar.tmrMouse.setEnabled(false);  // nothing else stops or restarts the dwell timer now
+  EXPECT_EQ(ticksUntil(t, [&] { return bar.tmrOpen.enabled(); }), 300)
+      << "a fresh 300 ms from the tick that found the corner again";
   EXPECT_FALSE(bar.tmrWait.enabled());
   EXPECT_FALSE(t.timers.running(bar.tmrWait));
 }
@@ -118,11 +97,10 @@ TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThenTurnsOpaqueAtItsOwnEdge) {
     frmSide& bar = settled(t, s.side);
     t.platform.pointerPos = s.corner;
     ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
-    const auto barWindow = barHandle(t);
     for (int step = 11; step <= 241; step += 10) {
       t.timers.advance(10);
       ASSERT_EQ(bar.HScroll1.value(), step);
-      ASSERT_EQ(t.platform.alpha.at(barWindow), step);
+      ASSERT_EQ(barAlpha(t), step);
       ASSERT_EQ(t.platform.alpha.at(t.app.date().hwnd()), step);
       ASSERT_EQ(bar.width(), 1590);
       if (s.side == 0) {
@@ -134,7 +112,7 @@ TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThenTurnsOpaqueAtItsOwnEdge) {
     EXPECT_TRUE(bar.tmrOpen.enabled());
     t.timers.advance(10);
     EXPECT_FALSE(bar.tmrOpen.enabled());
-    EXPECT_EQ(t.platform.alpha.at(barWindow), 255);
+    EXPECT_EQ(barAlpha(t), 255);
     EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 241) << "the panel keeps the last step";
     EXPECT_TRUE(t.app.date().visible());
     EXPECT_EQ(bar.left(), s.side == 0 ? 27210 : -45);
@@ -149,7 +127,7 @@ TEST(EdgeWatcher, OddTargetsOfTheFade) {
     t.platform.pointerPos = {1919, 0};
     t.timers.advance(1000);
     EXPECT_EQ(bar.width(), 1);
-    EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 255);
+    EXPECT_EQ(barAlpha(t), 255);
   }
   {  // Above what the stepper holds (a hand-edited file): the fade ends opaque.
     TestApp t;
@@ -160,7 +138,7 @@ TEST(EdgeWatcher, OddTargetsOfTheFade) {
     EXPECT_EQ(ticksUntil(t, [&] { return !bar.tmrOpen.enabled(); }), 260);
     EXPECT_EQ(bar.HScroll1.value(), 255);
     EXPECT_EQ(bar.width(), 1590);
-    EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 255);
+    EXPECT_EQ(barAlpha(t), 255);
   }
   {  // BarSide -1 has no corners and no close line.
     TestApp t;
@@ -175,29 +153,39 @@ TEST(EdgeWatcher, OddTargetsOfTheFade) {
 }
 
 TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCloseLine) {
-  TestApp t;
-  frmSide& bar = settled(t);
-  t.platform.pointerPos = {1919, 0};
-  t.timers.advance(1000);
-  ASSERT_EQ(bar.width(), 1590);
-  t.platform.pointerPos = {1814, 500};  // the bar's own first column
-  t.timers.advance(500);
-  EXPECT_EQ(bar.width(), 1590);
-  EXPECT_FALSE(bar.tmrQuit.enabled());
-
-  t.platform.pointerPos = {1813, 500};
-  t.timers.advance(10);
-  EXPECT_TRUE(bar.tmrQuit.enabled());
-  t.platform.pointerPos = {1900, 500};  // back over the bar: too late
-  t.timers.advance(99);
-  EXPECT_TRUE(bar.visible());
-  EXPECT_TRUE(t.app.date().visible());
-  t.timers.advance(1);
-  EXPECT_FALSE(bar.visible());
-  EXPECT_EQ(bar.width(), 1);
-  EXPECT_EQ(bar.HScroll1.value(), 1);
-  EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 1);
-  EXPECT_FALSE(t.app.hasDate()) << "a tick that finds the bar collapsed closes the clock panel";
+  // Twips per pixel 15, 12, 10 (96, 120, 144 DPI); side 0 right, 1 left; the last column on the
+  // bar's side of its close line and the first beyond it.
+  struct Case {
+    double tpp;
+    int side, keepsOpen, closes;
+  };
+  for (const Case c : {Case{15, 0, 1814, 1813}, Case{12, 0, 1788, 1787}, Case{10, 0, 1761, 1760},
+                       Case{15, 1, 99, 100}, Case{12, 1, 124, 125}, Case{10, 1, 149, 150}}) {
+    SCOPED_TRACE(testing::Message() << "side " << c.side << ", " << c.tpp << " twips/px");
+    TestApp t;
+    t.platform.twipsPerPx = c.tpp;
+    frmSide& bar = settled(t, c.side);
+    t.platform.pointerPos = {c.side == 0 ? 1919 : 0, 1079};
+    t.timers.advance(1000);
+    ASSERT_EQ(bar.width(), 1590) << "the bottom corner pixel opens the bar";
+    t.platform.pointerPos = {c.keepsOpen, 500};
+    t.timers.advance(500);
+    EXPECT_EQ(bar.width(), 1590);
+    EXPECT_FALSE(bar.tmrQuit.enabled());
+    t.platform.pointerPos = {c.closes, 500};
+    t.timers.advance(10);
+    EXPECT_TRUE(bar.tmrQuit.enabled());
+    t.platform.pointerPos = {c.side == 0 ? 1900 : 50, 500};  // back over the bar: too late
+    t.timers.advance(99);
+    EXPECT_TRUE(bar.visible());
+    EXPECT_TRUE(t.app.date().visible());
+    t.timers.advance(1);
+    EXPECT_FALSE(bar.visible());
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_EQ(bar.HScroll1.value(), 1);
+    EXPECT_EQ(barAlpha(t), 1);
+    EXPECT_FALSE(t.app.hasDate()) << "a tick that finds the bar collapsed closes the clock panel";
+  }
 }
 
 TEST(EdgeWatcher, CrossingTheCloseLineDuringTheFadeEndsItForGood) {
@@ -217,18 +205,15 @@ TEST(EdgeWatcher, CrossingTheCloseLineDuringTheFadeEndsItForGood) {
     t.timers.advance(99);
     EXPECT_EQ(bar.width(), 1590);
     EXPECT_EQ(bar.HScroll1.value(), 61);
-    t.timers.advance(1);
-    EXPECT_EQ(bar.width(), 1);
-    EXPECT_FALSE(bar.visible());
-    t.timers.advance(1000);
+    t.timers.advance(1001);
     EXPECT_EQ(bar.width(), 1);
     EXPECT_FALSE(bar.visible());
     EXPECT_EQ(bar.HScroll1.value(), 1);
-    EXPECT_EQ(t.platform.alpha.at(barHandle(t)), 1);
+    EXPECT_EQ(barAlpha(t), 1);
   }
 }
 
-TEST(EdgeWatcher, TheChargeTextShowsOnlyWhileThePointerRestsOnACorner) {
+TEST(EdgeWatcher, TheClockPanelFollowsEveryTickAndItsChargeTextOnlyTheCorner) {
   for (const Side& s : kSides) {
     SCOPED_TRACE("side " + std::to_string(s.side));
     TestApp t;
@@ -240,66 +225,18 @@ TEST(EdgeWatcher, TheChargeTextShowsOnlyWhileThePointerRestsOnACorner) {
     frmDate& panel = t.app.date();
     EXPECT_TRUE(panel.lblState.visible());
     t.platform.pointerPos = s.onBar;
+    t.platform.mediumTimeText = "09:41 AM";
     t.timers.advance(10);
     EXPECT_EQ(bar.width(), 1590);
     EXPECT_FALSE(panel.lblState.visible());
     EXPECT_EQ(panel.lblState.caption(), "56%") << "hidden, not emptied";
+    EXPECT_EQ(panel.Label1.caption(), "09:41");
+    EXPECT_EQ(bar.Label1.caption(), "16200");
+    EXPECT_EQ(bar.Label2.caption(), "500");
     t.platform.pointerPos = s.corner;
     t.timers.advance(10);
     EXPECT_TRUE(panel.lblState.visible());
   }
-}
-
-TEST(EdgeWatcher, CornersAndCloseLineFollowTheRealPixelSize) {
-  struct Case {
-    double tpp;          // 15, 12, 10: 96, 120, 144 DPI
-    int rightOpenFirst;  // the first column left of the close line's keep-open side
-    int leftClose;       // the first column that closes a left bar
-  };
-  for (const Case c : {Case{15, 1814, 100}, Case{12, 1788, 125}, Case{10, 1761, 150}}) {
-    SCOPED_TRACE(c.tpp);
-    {
-      TestApp t;
-      t.platform.twipsPerPx = c.tpp;
-      frmSide& bar = settled(t);
-      t.platform.pointerPos = {1919, 1079};
-      t.timers.advance(1000);
-      ASSERT_EQ(bar.width(), 1590) << "the bottom-right corner pixel opens the bar";
-      t.platform.pointerPos = {c.rightOpenFirst, 500};
-      t.timers.advance(500);
-      EXPECT_EQ(bar.width(), 1590);
-      t.platform.pointerPos = {c.rightOpenFirst - 1, 500};
-      t.timers.advance(110);
-      EXPECT_EQ(bar.width(), 1);
-    }
-    {
-      TestApp t;
-      t.platform.twipsPerPx = c.tpp;
-      frmSide& bar = settled(t, 1);
-      t.platform.pointerPos = {0, 1079};
-      t.timers.advance(1000);
-      ASSERT_EQ(bar.width(), 1590);
-      t.platform.pointerPos = {c.leftClose - 1, 500};
-      t.timers.advance(500);
-      EXPECT_EQ(bar.width(), 1590);
-      t.platform.pointerPos = {c.leftClose, 500};
-      t.timers.advance(110);
-      EXPECT_EQ(bar.width(), 1);
-    }
-  }
-}
-
-TEST(EdgeWatcher, TheClockPanelIsRefreshedEveryTickWhileOpen) {
-  TestApp t;
-  frmSide& bar = settled(t);
-  t.platform.pointerPos = {1919, 0};
-  t.timers.advance(1000);
-  ASSERT_TRUE(t.app.date().visible());
-  t.platform.mediumTimeText = "09:41 AM";
-  t.timers.advance(10);
-  EXPECT_EQ(t.app.date().Label1.caption(), "09:41");
-  EXPECT_EQ(bar.Label1.caption(), "16200");
-  EXPECT_EQ(bar.Label2.caption(), "0");
 }
 
 TEST(EdgeWatcher, AChangeOfEitherScreenSizeReloadsTheBarWithinOneTick) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bar/side_bar.h"
+#include "clock/date_panel.h"
 #include "config/config_window.h"
 #include "test_app.h"
 
@@ -64,18 +65,13 @@ TEST(Tiles, HoverPressAndReleaseShadeTheTiles) {
 TEST(Tiles, BarColoursThatMatchTheShades) {
   // 60,60,60 looks pressed to the pointer: nothing is highlighted. 50,50,50 hides the highlight.
   struct Case {
-    const char* colour;
-    const char* shades;
+    const char *colour, *shades;
     int hoverTile;
   };
   for (const Case c : {Case{"3947580", "PPPPPPP", 7}, Case{"3289650", "NNNNNNN", 2}}) {
     SCOPED_TRACE(c.colour);
     TestApp t;
-    std::vector<std::string> lines(36, "0");
-    lines[core::BarColour] = c.colour;
-    lines[core::BarColoured] = "1";
-    lines[core::BarSize] = "4";
-    t.putFile(testing_support::fileOf(lines));
+    t.putFile(testing_support::fileWith({{core::BarColour, c.colour}, {core::BarColoured, "1"}}));
     frmSide& bar = t.startBar();
     ASSERT_EQ(t.app.state().barBackColour, std::stoul(c.colour));
     bar.pointerMove(0, 0, onTile(2));
@@ -84,11 +80,11 @@ TEST(Tiles, BarColoursThatMatchTheShades) {
   }
 }
 
-TEST(Tiles, AClickOpensTheTilesFolderThroughTheShellInTheAnsiCodePage) {
+TEST(Tiles, AClickOrEnterOpensTheTilesFolderThroughTheShellInTheAnsiCodePage) {
   TestApp t;
   frmSide& bar = t.startBar("SPANISH", 5);
-  bar.pointerDown(forms::kLeftButton, 0, onTile(0));
-  bar.pointerUp(forms::kLeftButton, 0, onTile(0));
+  forms::Button& enter = t.app.date().cmdIntro;
+  enter.pressKey(forms::kKeyReturn);  // no tile ever chosen: tile 0
   bar.pointerDown(forms::kRightButton, 0, onTile(3));
   bar.pointerUp(forms::kRightButton, 0, onTile(3));
   ASSERT_EQ(t.platform.shellOpened.size(), 2U);
@@ -96,15 +92,18 @@ TEST(Tiles, AClickOpensTheTilesFolderThroughTheShellInTheAnsiCodePage) {
   EXPECT_EQ(t.platform.shellOpened[0].second, "C:\\");
   EXPECT_EQ(t.platform.shellOpened[1].second,
             "C:\\Documents and Settings\\Ana\\Mis documentos\\Mis im\xE1genes");
-  EXPECT_EQ(t.app.state().launchIndex, core::Value(3));
   EXPECT_FALSE(t.app.hasConfig()) << "a right click on a tile is a click, not the menu";
 
-  t.app.state().launchIndex = core::Value();
-  bar.eEject();
-  EXPECT_EQ(t.platform.shellOpened.back().second, "C:\\") << "an empty index counts as 0";
+  bar.pointerMove(0, 0, onTile(2));
+  enter.pressKey(forms::kKeyReturn);  // Enter opens the highlighted tile, then the last one
+  bar.pointerMove(0, 0, kBackground);
+  enter.pressKey(forms::kKeyReturn);
+  ASSERT_EQ(t.platform.shellOpened.size(), 4U);
+  EXPECT_EQ(t.platform.shellOpened[2].second, "C:\\Documents and Settings\\Ana\\Mis documentos");
+  EXPECT_EQ(t.platform.shellOpened[3].second, t.platform.shellOpened[2].second);
   t.app.state().launchIndex = 7;
   bar.eEject();
-  EXPECT_EQ(t.platform.shellOpened.size(), 3U);
+  EXPECT_EQ(t.platform.shellOpened.size(), 4U);
 }
 
 TEST(Tiles, ARightClickOnTheBackgroundOpensAFreshConfigurationWindowAndCollapsesTheBar) {
