@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 namespace {
 
 using forms::rgb;
+using Place = std::array<LONG, 4>;  // left, top, right, bottom
 
 struct Rig {
   win32::Win32Platform platform;
@@ -34,38 +36,43 @@ bool pixelIs(int x, int y, forms::Colour c) {
 
 HWND hwndOf(forms::Form& f) { return reinterpret_cast<HWND>(f.hwnd()); }
 
+Place placeOf(HWND h) {
+  RECT r{};
+  GetWindowRect(h, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
 std::wstring textOf(HWND h) {
   wchar_t buffer[256] = {};
   GetWindowTextW(h, buffer, 256);
   return buffer;
 }
 
-// The children of `parent` of one window class, in z-order from the top.
-std::vector<HWND> childrenOf(HWND parent, const wchar_t* cls) {
-  std::vector<HWND> found;
-  for (HWND h = FindWindowExW(parent, nullptr, cls, nullptr); h != nullptr;
-       h = FindWindowExW(parent, h, cls, nullptr)) {
-    found.push_back(h);
-  }
-  return found;
+// The top child of `parent` of one window class, once there is one; nullptr after 5 s.
+HWND childOf(HWND parent, const wchar_t* cls) {
+  HWND h = nullptr;
+  wintest::waitFor([&] { return (h = FindWindowExW(parent, nullptr, cls, nullptr)) != nullptr; });
+  return h;
 }
 
-// Holds modifier keys down for the messages this thread handles meanwhile.
-class KeysHeld {
- public:
-  explicit KeysHeld(std::initializer_list<int> keys) {
-    GetKeyboardState(saved_);
-    BYTE state[256];
+std::pair<DWORD, DWORD> selectionOf(HWND edit) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
+// Holds Shift down for the messages this thread handles meanwhile.
+struct ShiftHeld {
+  BYTE saved[256] = {};
+  BYTE state[256] = {};
+  ShiftHeld() {
+    GetKeyboardState(saved);
     GetKeyboardState(state);
-    for (int k : keys) state[k] = 0x80;
+    state[VK_SHIFT] = 0x80;
     SetKeyboardState(state);
   }
-  ~KeysHeld() { SetKeyboardState(saved_); }
-  KeysHeld(const KeysHeld&) = delete;
-  KeysHeld& operator=(const KeysHeld&) = delete;
-
- private:
-  BYTE saved_[256] = {};
+  ~ShiftHeld() { SetKeyboardState(saved); }
 };
 
 // Key messages as the system makes them: scan code, and the repeat and release bits.
@@ -78,16 +85,40 @@ void keyUp(HWND h, int key) {
 
 // A form that takes the keyboard, made active the way a user's click would.
 void activate(forms::Form& f) {
-  HWND top = hwndOf(f);
-  SetForegroundWindow(top);
-  SetActiveWindow(top);
+  SetForegroundWindow(hwndOf(f));
+  SetActiveWindow(hwndOf(f));
 }
 
-std::pair<DWORD, DWORD> selectionOf(HWND edit) {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return {start, end};
+// The system's context menu of an edit box, read while it is open: a letter for each of Cut,
+// Copy, Paste and Delete it offers, "-" for each greyed; empty when it never opened.
+std::string g_menu;
+int g_menuTicks = 0;
+
+void CALLBACK readMenu(HWND /*hwnd*/, UINT /*msg*/, UINT_PTR /*id*/, DWORD /*time*/) {
+  // Gives up after two seconds, so a menu never seen cannot hold the test.
+  if (++g_menuTicks > 100) EndMenu();
+  HWND w = wintest::visibleThreadWindow(L"#32768");
+  if (w == nullptr) return;
+  auto menu = reinterpret_cast<HMENU>(SendMessageW(w, MN_GETHMENU, 0, 0));
+  // Items by their commands, or else by their places: Undo, -, Cut, Copy, Paste, Delete.
+  g_menu.clear();
+  for (UINT i = 0; i < 4; ++i) {
+    UINT state = GetMenuState(menu, WM_CUT + i, MF_BYCOMMAND);
+    if (state == static_cast<UINT>(-1)) state = GetMenuState(menu, 2 + i, MF_BYPOSITION);
+    g_menu += (state & (MF_GRAYED | MF_DISABLED)) == 0 ? "XCVD"[i] : '-';
+  }
+  EndMenu();
+}
+
+std::string contextMenuOf(HWND edit) {
+  g_menu.clear();
+  g_menuTicks = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, readMenu);
+  const Place p = placeOf(edit);
+  SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit),
+               MAKELPARAM(p[0] + 5, p[1] + 5));
+  KillTimer(nullptr, timer);
+  return g_menu;
 }
 
 }  // namespace
@@ -112,16 +143,10 @@ TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
   f.show();
   HWND h = hwndOf(f);
   rig.platform.makeTopmost(f.hwnd());
-  RECT r;
-  GetWindowRect(h, &r);
-  EXPECT_EQ(r.left, 100);
-  EXPECT_EQ(r.top, 100);
-  EXPECT_EQ(r.right - r.left, 521);
-  EXPECT_EQ(r.bottom - r.top, 297);
-  const LONG style = GetWindowLongW(h, GWL_STYLE);
-  EXPECT_NE(style & WS_POPUP, 0);
-  EXPECT_EQ(style & WS_CAPTION, 0);
-  EXPECT_EQ(style & WS_THICKFRAME, 0);
+  EXPECT_EQ(placeOf(h), (Place{100, 100, 621, 397}));
+  EXPECT_EQ(
+      static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME),
+      WS_POPUP);
   EXPECT_NE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
 
   EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 150, 100 + 125, rgb(0, 0, 255)); }));
@@ -139,86 +164,35 @@ TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
   EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 30, 100 + 230, rgb(255, 0, 0)); }));
 
   f.setRect({3000, 1500, 1500, 1500});
-  GetWindowRect(h, &r);
-  EXPECT_EQ(r.left, 200);
-  EXPECT_EQ(r.right - r.left, 100);
+  EXPECT_EQ(placeOf(h), (Place{200, 100, 300, 200}));
   // Within one event the window takes its place once, when the event is over: grown and then
   // moved back to the same right edge, it never stands beyond it in between.
   rig.runtime.dispatch([&] {
     f.setWidth(3000);
     f.setLeft(1500);
-    GetWindowRect(h, &r);
-    EXPECT_EQ(r.left, 200);
-    EXPECT_EQ(r.right, 300);
+    EXPECT_EQ(placeOf(h), (Place{200, 100, 300, 200}));
   });
-  GetWindowRect(h, &r);
-  EXPECT_EQ(r.left, 100);
-  EXPECT_EQ(r.right, 300);
+  EXPECT_EQ(placeOf(h), (Place{100, 100, 300, 200}));
   f.unload();
   wintest::pumpMessages();
   EXPECT_FALSE(IsWindow(h));
-}
-
-TEST(Backend, ATextBoxTakesTypedKeysThroughTheModel) {
-  Rig rig;
-  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 1500});
-  forms::TextBox box(f, "box", {150, 150, 2000, 375});
-  int changes = 0;
-  box.onChange = [&] { ++changes; };
-  box.onKeyPress = [](int& key) {
-    if (key == 'z') key = 0;
-  };
-  f.show();
-  HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
-  ASSERT_NE(edit, nullptr);
-  for (wchar_t c : std::wstring(L"az\u00e1b")) SendMessageW(edit, WM_CHAR, c, 0);
-  EXPECT_EQ(box.text(),
-            "a\xC3\xA1"
-            "b");
-  EXPECT_EQ(changes, 3);
-  wchar_t native[32] = {};
-  GetWindowTextW(edit, native, 32);
-  EXPECT_EQ(std::wstring(native), L"a\u00e1b");
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 3U);
-
-  SendMessageW(edit, WM_CHAR, VK_BACK, 0);
-  EXPECT_EQ(box.text(), "a\xC3\xA1");
-  rig.platform.setClipboardText("XY");
-  SendMessageW(edit, WM_PASTE, 0, 0);
-  EXPECT_EQ(box.text(), "a\xC3\xA1XY");
-  EXPECT_EQ(changes, 5) << "one change per edit, none twice";
-
-  box.setText("set");
-  GetWindowTextW(edit, native, 32);
-  EXPECT_EQ(std::wstring(native), L"set");
-  EXPECT_EQ(changes, 6);
-  f.unload();
 }
 
 TEST(Backend, NativeControlsFollowTheModel) {
   Rig rig;
   forms::Form f(rig.runtime, "f", {1500, 1500, 6000, 3000});
   forms::ScrollBar reversed(f, "reversed", {150, 150, 3000, 255}, 5, 0, 5);
-  forms::CheckBox check(f, "check", {150, 600, 2000, 300});
   forms::ComboBox combo(f, "combo", {150, 1050, 2000, 300});
   int scrolls = 0;
-  int clicks = 0;
   reversed.onChange = [&] { ++scrolls; };
-  check.onClick = [&] { ++clicks; };
   combo.addItem("Webdings");
   combo.addItem("Wingdings");
   combo.setListIndex(1);
   f.show();
   HWND top = hwndOf(f);
   HWND sb = FindWindowExW(top, nullptr, L"ScrollBar", nullptr);
-  HWND cb = FindWindowExW(top, nullptr, L"Button", nullptr);
   HWND co = FindWindowExW(top, nullptr, L"ComboBox", nullptr);
-  ASSERT_NE(sb, nullptr);
-  ASSERT_NE(cb, nullptr);
-  ASSERT_NE(co, nullptr);
+  ASSERT_TRUE(sb != nullptr && co != nullptr);
 
   EXPECT_EQ(GetScrollPos(sb, SB_CTL), 0);
   reversed.setValue(2);
@@ -229,11 +203,6 @@ TEST(Backend, NativeControlsFollowTheModel) {
   SendMessageW(top, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), reinterpret_cast<LPARAM>(sb));
   EXPECT_EQ(reversed.value(), 0);
   EXPECT_EQ(scrolls, 3);
-
-  SendMessageW(cb, BM_CLICK, 0, 0);
-  EXPECT_EQ(check.value(), 1);
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(SendMessageW(cb, BM_GETCHECK, 0, 0), BST_CHECKED);
 
   EXPECT_EQ(SendMessageW(co, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageW(co, CB_GETCURSEL, 0, 0), 1);
@@ -281,14 +250,10 @@ TEST(Backend, ControlsAddedAfterShowGetWindowsAndRemovedOnesLeaveNothing) {
       std::make_unique<forms::Label>(f, "lateLabel", forms::Rect{3000, 150, 1500, 750});
   lateLabel->setBackColour(rgb(0, 0, 255));
   lateLabel->setToolTip("late tip");
-  HWND edit = nullptr;
-  ASSERT_TRUE(wintest::waitFor([&] {
-    edit = FindWindowExW(top, nullptr, L"Edit", nullptr);
-    return edit != nullptr;
-  })) << "a text box added after show gets its edit box";
-  for (wchar_t c : std::wstring(L"ok")) SendMessageW(edit, WM_CHAR, c, 0);
-  EXPECT_EQ(late->text(), "ok");
-  EXPECT_EQ(textOf(edit), L"ok");
+  HWND edit = childOf(top, L"Edit");
+  ASSERT_NE(edit, nullptr) << "a text box added after show gets its edit box";
+  SendMessageW(edit, WM_CHAR, 'o', 0);
+  EXPECT_EQ(late->text(), "o");
   EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 250, 100 + 30, rgb(0, 0, 255)); }))
       << "a label added after show is painted";
 
@@ -296,15 +261,11 @@ TEST(Backend, ControlsAddedAfterShowGetWindowsAndRemovedOnesLeaveNothing) {
   auto frame = std::make_unique<forms::Frame>(f, "frame", forms::Rect{150, 1500, 3000, 1500});
   auto inFrame =
       std::make_unique<forms::TextBox>(*frame, "inFrame", forms::Rect{150, 150, 2000, 375});
-  HWND frameWindow = nullptr;
-  HWND inner = nullptr;
-  ASSERT_TRUE(wintest::waitFor([&] {
-    frameWindow = FindWindowExW(top, nullptr, L"TervaloFrame", nullptr);
-    inner =
-        frameWindow != nullptr ? FindWindowExW(frameWindow, nullptr, L"Edit", nullptr) : nullptr;
-    return inner != nullptr;
-  }));
-  EXPECT_EQ(childrenOf(frameWindow, L"Edit").size(), 1U) << "made once, not again on its own";
+  HWND frameWindow = childOf(top, L"TervaloFrame");
+  HWND inner = childOf(frameWindow, L"Edit");
+  ASSERT_NE(inner, nullptr);
+  EXPECT_EQ(FindWindowExW(frameWindow, inner, L"Edit", nullptr), nullptr)
+      << "made once, not again on its own";
   SendMessageW(inner, WM_CHAR, 'x', 0);
   EXPECT_EQ(inFrame->text(), "x");
 
@@ -324,7 +285,6 @@ TEST(Backend, ControlsAddedAfterShowGetWindowsAndRemovedOnesLeaveNothing) {
   // A removed frame takes the windows inside it along; the box it leaves behind has none.
   frame.reset();
   EXPECT_FALSE(IsWindow(frameWindow));
-  EXPECT_FALSE(IsWindow(inner));
   SendMessageW(inner, WM_CHAR, 'y', 0);
   inFrame->setText("no window");
   inFrame.reset();
@@ -344,95 +304,39 @@ TEST(Backend, ControlsAddedAfterShowGetWindowsAndRemovedOnesLeaveNothing) {
 
   // The form goes on: a new box gets a window and takes keys.
   forms::TextBox again(f, "again", {150, 600, 2000, 375});
-  HWND againEdit = nullptr;
-  ASSERT_TRUE(wintest::waitFor([&] {
-    againEdit = FindWindowExW(top, nullptr, L"Edit", nullptr);
-    return againEdit != nullptr;
-  }));
+  HWND againEdit = childOf(top, L"Edit");
+  ASSERT_NE(againEdit, nullptr);
   SendMessageW(againEdit, WM_CHAR, 'z', 0);
   EXPECT_EQ(again.text(), "z");
-  EXPECT_EQ(childrenOf(top, L"Edit").size(), 1U);
 }
 
-TEST(Backend, PastingHoldsTheMaximumLengthAndTheLockedState) {
-  enum class Via { PasteMessage, CtrlV, ShiftInsert };
-  struct Case {
-    const char* what;
-    int maxLength;
-    bool locked;
-    Via via;
-    const char* clipboard;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {"a pasted path lands whole", 0, false, Via::PasteMessage, "C:\\Users\\Ana\\Im\xC3\xA1genes",
-       "abcC:\\Users\\Ana\\Im\xC3\xA1genes"},
-      {"a paste is cut to the room left", 5, false, Via::PasteMessage, "12345", "abc12"},
-      {"Ctrl+V is the model's paste", 5, false, Via::CtrlV, "12345", "abc12"},
-      {"Shift+Insert is the model's paste", 5, false, Via::ShiftInsert, "12345", "abc12"},
-      {"only the first line is pasted", 0, false, Via::CtrlV, "one\r\ntwo", "abcone"},
-      {"a locked box takes no paste", 0, true, Via::PasteMessage, "xyz", "abc"},
-      {"a locked box takes no Ctrl+V", 0, true, Via::CtrlV, "xyz", "abc"},
-      {"a full box takes no Shift+Insert", 3, false, Via::ShiftInsert, "xyz", "abc"},
-  };
-  Rig rig;
-  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 1500});
-  f.setActivation(forms::Form::Activation::OnShow);
-  forms::TextBox box(f, "box", {150, 150, 2500, 375});
-  f.show();
-  HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
-  ASSERT_NE(edit, nullptr);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    box.setLocked(false);
-    box.setText("abc");
-    box.setSelection(3, 0);
-    box.setMaxLength(c.maxLength);
-    box.setLocked(c.locked);
-    EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0),
-              c.maxLength > 0 ? c.maxLength : 0x7FFFFFFE);
-    EXPECT_EQ((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0, c.locked);
-    rig.platform.setClipboardText(c.clipboard);
-    switch (c.via) {
-      case Via::PasteMessage:
-        SendMessageW(edit, WM_PASTE, 0, 0);
-        break;
-      case Via::CtrlV:
-        SendMessageW(edit, WM_CHAR, 22, 0);
-        break;
-      case Via::ShiftInsert: {
-        KeysHeld shift({VK_SHIFT});
-        keyDown(edit, VK_INSERT);
-        break;
-      }
-    }
-    EXPECT_EQ(box.text(), c.expected);
-    EXPECT_EQ(win32::narrow(textOf(edit)), c.expected);
-  }
-}
-
-TEST(Backend, TheBoxesEditingKeysAndMenuCommandsAreTheModels) {
+TEST(Backend, TextBoxKeysClipboardAndContextMenuGoThroughTheModel) {
   Rig rig;
   forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 1500});
   f.setActivation(forms::Form::Activation::OnShow);
   forms::TextBox box(f, "box", {150, 150, 2500, 375});
   std::vector<int> pressed;
-  box.onKeyPress = [&](int& key) { pressed.push_back(key); };
+  int changes = 0;
+  box.onChange = [&] { ++changes; };
+  box.onKeyPress = [&](int& key) {
+    pressed.push_back(key);
+    if (key == 'z') key = 0;
+  };
   f.show();
+  activate(f);
   HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
   ASSERT_NE(edit, nullptr);
 
-  // A character outside the first plane comes as a surrogate pair and arrives whole.
-  SendMessageW(edit, WM_CHAR, 'a', 0);
-  SendMessageW(edit, WM_CHAR, 0xD83D, 0);
-  SendMessageW(edit, WM_CHAR, 0xDE00, 0);
-  EXPECT_EQ(box.text(), "a\xF0\x9F\x98\x80");
-  EXPECT_EQ(pressed, (std::vector<int>{'a', 0x1F600}));
-  EXPECT_EQ(textOf(edit), L"a\xD83D\xDE00");
-  EXPECT_EQ(selectionOf(edit), std::make_pair(DWORD{3}, DWORD{3}));
-  EXPECT_EQ(box.selStart(), 2);
+  // Typed keys go through the model, whose handler drops one; a character outside the first
+  // plane comes as a surrogate pair and arrives whole.
+  for (wchar_t c : std::wstring(L"az\xD83D\xDE00\u00e1")) SendMessageW(edit, WM_CHAR, c, 0);
+  EXPECT_EQ(box.text(), "a\xF0\x9F\x98\x80\xC3\xA1");
+  EXPECT_EQ(pressed, (std::vector<int>{'a', 'z', 0x1F600, 0xE1}));
+  EXPECT_EQ(selectionOf(edit), std::make_pair(DWORD{4}, DWORD{4}));
 
-  // Ctrl+A selects all, Ctrl+C copies, the menu's commands cut, paste and undo.
+  // Backspace, Ctrl+A selects all, Ctrl+C copies, the menu's commands cut, undo, paste, delete.
+  SendMessageW(edit, WM_CHAR, VK_BACK, 0);
+  EXPECT_EQ(box.text(), "a\xF0\x9F\x98\x80");
   SendMessageW(edit, WM_CHAR, 1, 0);
   EXPECT_EQ(selectionOf(edit), std::make_pair(DWORD{0}, DWORD{3}));
   SendMessageW(edit, WM_CHAR, 3, 0);
@@ -456,107 +360,94 @@ TEST(Backend, TheBoxesEditingKeysAndMenuCommandsAreTheModels) {
   EXPECT_EQ(textOf(edit),
             L"\xD83D\xDE00"
             L"a");
-}
+  EXPECT_EQ(changes, 8) << "one change per edit, none twice";
 
-namespace {
-
-// What the system's context menu of an edit box offered, read while it is open.
-struct MenuSeen {
-  bool open = false;
-  bool cut = false;
-  bool copy = false;
-  bool paste = false;
-  bool clear = false;
-  int ticks = 0;
-};
-MenuSeen* g_menu = nullptr;
-
-HWND openMenuWindow() { return wintest::visibleThreadWindow(L"#32768"); }
-
-void CALLBACK readMenu(HWND /*hwnd*/, UINT /*msg*/, UINT_PTR /*id*/, DWORD /*time*/) {
-  // Gives up after two seconds, so a menu never seen cannot hold the test.
-  if (++g_menu->ticks > 100) EndMenu();
-  HWND w = openMenuWindow();
-  if (w == nullptr) return;
-  auto menu = reinterpret_cast<HMENU>(SendMessageW(w, MN_GETHMENU, 0, 0));
-  // Items by their commands, or else by their places: Undo, -, Cut, Copy, Paste, Delete.
-  const auto enabled = [&](UINT id, UINT place) {
-    UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
-    if (state == static_cast<UINT>(-1)) state = GetMenuState(menu, place, MF_BYPOSITION);
-    return (state & (MF_GRAYED | MF_DISABLED)) == 0;
+  // Pasting holds the maximum length and the locked state, whichever way it comes.
+  enum class Via { PasteMessage, CtrlV, ShiftInsert };
+  struct Case {
+    const char* what;
+    int maxLength;
+    bool locked;
+    Via via;
+    const char* clipboard;
+    const char* expected;
   };
-  g_menu->open = true;
-  g_menu->cut = enabled(WM_CUT, 2);
-  g_menu->copy = enabled(WM_COPY, 3);
-  g_menu->paste = enabled(WM_PASTE, 4);
-  g_menu->clear = enabled(WM_CLEAR, 5);
-  EndMenu();
-}
+  const Case cases[] = {
+      {"a pasted path lands whole", 0, false, Via::PasteMessage, "C:\\Users\\Ana\\Im\xC3\xA1genes",
+       "abcC:\\Users\\Ana\\Im\xC3\xA1genes"},
+      {"a paste is cut to the room left", 5, false, Via::PasteMessage, "12345", "abc12"},
+      {"Ctrl+V is the model's paste", 5, false, Via::CtrlV, "12345", "abc12"},
+      {"Shift+Insert is the model's paste", 5, false, Via::ShiftInsert, "12345", "abc12"},
+      {"only the first line is pasted", 0, false, Via::CtrlV, "one\r\ntwo", "abcone"},
+      {"a locked box takes no paste", 0, true, Via::PasteMessage, "xyz", "abc"},
+      {"a locked box takes no Ctrl+V", 0, true, Via::CtrlV, "xyz", "abc"},
+      {"a full box takes no Shift+Insert", 3, false, Via::ShiftInsert, "xyz", "abc"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    box.setLocked(false);
+    box.setText("abc");
+    box.setSelection(3, 0);
+    box.setMaxLength(c.maxLength);
+    box.setLocked(c.locked);
+    EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0),
+              c.maxLength > 0 ? c.maxLength : 0x7FFFFFFE);
+    EXPECT_EQ((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0, c.locked);
+    rig.platform.setClipboardText(c.clipboard);
+    if (c.via == Via::PasteMessage) SendMessageW(edit, WM_PASTE, 0, 0);
+    if (c.via == Via::CtrlV) SendMessageW(edit, WM_CHAR, 22, 0);
+    if (c.via == Via::ShiftInsert) {
+      ShiftHeld shift;
+      keyDown(edit, VK_INSERT);
+    }
+    EXPECT_EQ(box.text(), c.expected);
+    EXPECT_EQ(win32::narrow(textOf(edit)), c.expected);
+  }
 
-MenuSeen contextMenuOf(HWND edit) {
-  MenuSeen seen;
-  g_menu = &seen;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, readMenu);
-  RECT r;
-  GetWindowRect(edit, &r);
-  SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit),
-               MAKELPARAM(r.left + 5, r.top + 5));
-  KillTimer(nullptr, timer);
-  g_menu = nullptr;
-  return seen;
-}
-
-}  // namespace
-
-TEST(Backend, TheSystemContextMenuOffersWhatTheModelAllows) {
-  Rig rig;
-  forms::Form f(rig.runtime, "f", {1500, 1500, 3000, 1500});
-  f.setActivation(forms::Form::Activation::OnShow);
-  forms::TextBox box(f, "box", {150, 150, 2500, 375});
+  // The system's context menu offers what the model allows: a locked box may only be copied.
+  box.setMaxLength(0);
   box.setText("abc");
-  f.show();
-  activate(f);
-  HWND edit = FindWindowExW(hwndOf(f), nullptr, L"Edit", nullptr);
-  ASSERT_NE(edit, nullptr);
   rig.platform.setClipboardText("x");
-
-  box.setSelection(0, 3);
-  const MenuSeen open = contextMenuOf(edit);
-  ASSERT_TRUE(open.open) << "the context menu opens";
-  EXPECT_TRUE(open.cut);
-  EXPECT_TRUE(open.copy);
-  EXPECT_TRUE(open.paste);
-  EXPECT_TRUE(open.clear);
-
-  box.setLocked(true);
-  box.setSelection(0, 3);
-  const MenuSeen locked = contextMenuOf(edit);
-  ASSERT_TRUE(locked.open);
-  EXPECT_FALSE(locked.cut);
-  EXPECT_TRUE(locked.copy) << "a locked box may be copied from";
-  EXPECT_FALSE(locked.paste);
-  EXPECT_FALSE(locked.clear);
+  for (bool locked : {false, true}) {
+    box.setLocked(locked);
+    box.setSelection(0, 3);
+    EXPECT_EQ(contextMenuOf(edit), locked ? "-C--" : "XCVD");
+  }
   EXPECT_EQ(box.text(), "abc");
 }
 
-TEST(Backend, TabMovesTheModelsFocusAndTheModelFollowsAClick) {
+TEST(Backend, TabAndClicksMoveTheModelsFocusAndOnePressIsOneClick) {
   Rig rig;
   forms::Form f(rig.runtime, "f", {1500, 1500, 4500, 3000});
   f.setActivation(forms::Form::Activation::OnShow);
-  // Declared out of order: Tab goes top to bottom all the same.
+  // Declared out of order: Tab goes top to bottom, then left to right, all the same.
   forms::TextBox third(f, "third", {150, 1650, 2000, 375});
   forms::TextBox first(f, "first", {150, 150, 2000, 375});
   forms::Frame frame(f, "frame", {150, 600, 3000, 900});
   forms::TextBox second(frame, "second", {0, 150, 2000, 375});
+  forms::Button button(f, "button", {150, 2100, 1500, 450});
+  forms::CheckBox check(f, "check", {1800, 2100, 1500, 300});
+  forms::Label label(f, "label", {3000, 1500, 1400, 750});
   second.setText("two");
+  std::string events;
+  button.onClick = [&] { events += "button "; };
+  check.onClick = [&] { events += "check "; };
+  label.onMouseDown = [&](const forms::MouseEvent& e) {
+    events += "press" + std::to_string(e.button) + " ";
+  };
+  label.onClick = [&] { events += "click "; };
+  label.onDblClick = [&] { events += "double "; };
   f.show();
   activate(f);
+  // In z-order, the last made on top.
   HWND top = hwndOf(f);
-  HWND e1 = FindWindowExW(top, nullptr, L"Edit", nullptr);  // z-order: the last made on top
+  HWND e1 = FindWindowExW(top, nullptr, L"Edit", nullptr);
   HWND e3 = FindWindowExW(top, e1, L"Edit", nullptr);
   HWND e2 = FindWindowExW(FindWindowExW(top, nullptr, L"TervaloFrame", nullptr), nullptr, L"Edit",
                           nullptr);
-  ASSERT_TRUE(e1 != nullptr && e2 != nullptr && e3 != nullptr);
+  HWND c = FindWindowExW(top, nullptr, L"Button", nullptr);
+  HWND b = FindWindowExW(top, c, L"Button", nullptr);
+  ASSERT_TRUE(e1 != nullptr && e2 != nullptr && e3 != nullptr && b != nullptr && c != nullptr);
   ASSERT_TRUE(wintest::waitFor([&] { return GetFocus() == e1; }))
       << "the form's keyboard goes to its first tab stop";
   EXPECT_EQ(f.focusedControl(), &first);
@@ -568,95 +459,55 @@ TEST(Backend, TabMovesTheModelsFocusAndTheModelFollowsAClick) {
   EXPECT_EQ(selectionOf(e2), std::make_pair(DWORD{0}, DWORD{3})) << "reached by Tab, all selected";
   SendMessageW(e2, WM_CHAR, '\t', 0);
   EXPECT_EQ(second.text(), "two") << "the Tab character is not typed";
-  keyDown(e2, VK_TAB);
-  EXPECT_EQ(GetFocus(), e3);
-  keyDown(e3, VK_TAB);
-  EXPECT_EQ(GetFocus(), e1) << "round to the first";
-  {
-    KeysHeld shift({VK_SHIFT});
-    keyDown(e1, VK_TAB);
-    EXPECT_EQ(GetFocus(), e3);
-    keyDown(e3, VK_TAB);
-    EXPECT_EQ(GetFocus(), e2);
+  for (HWND next : {e3, b, c, e1}) {  // round to the first
+    keyDown(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), next);
   }
-  EXPECT_EQ(f.focusedControl(), &second);
+  {
+    ShiftHeld shift;
+    for (HWND next : {c, b}) {
+      keyDown(GetFocus(), VK_TAB);
+      EXPECT_EQ(GetFocus(), next);
+    }
+  }
+  EXPECT_EQ(f.focusedControl(), &button);
 
-  // A click into a box gives it the keyboard, and the model knows.
+  // One click each: Space, Space held down, Enter, a click, Space on the check box.
+  keyDown(b, VK_SPACE);
+  SendMessageW(b, WM_CHAR, ' ', 0);
+  keyUp(b, VK_SPACE);
+  for (bool repeat : {false, true, true}) keyDown(b, VK_SPACE, repeat);
+  keyUp(b, VK_SPACE);
+  keyDown(b, VK_RETURN);
+  keyUp(b, VK_RETURN);
+  SendMessageW(b, BM_CLICK, 0, 0);
+  SetFocus(c);
+  keyDown(c, VK_SPACE);
+  keyUp(c, VK_SPACE);
+  EXPECT_EQ(events, "button button button button check ");
+  EXPECT_EQ(SendMessageW(c, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  // Quick second presses on a windowless control: right (2) and middle (4) are presses like the
+  // first; the left (1) one is a double click and its release clicks nothing.
+  events.clear();
+  for (const auto& [down, held] : {std::pair<UINT, WPARAM>{WM_RBUTTONDOWN, MK_RBUTTON},
+                                   {WM_MBUTTONDOWN, MK_MBUTTON},
+                                   {WM_LBUTTONDOWN, MK_LBUTTON}}) {
+    // Down, up, the second press, up.
+    for (UINT m : {down, down + 1, down + 2, down + 1}) {
+      SendMessageW(top, m, m == down + 1 ? 0 : held, MAKELPARAM(210, 110));
+    }
+  }
+  EXPECT_EQ(events, "press2 click press2 click press4 press4 press1 click double ");
+
+  // A click into a box gives it the keyboard, and the model knows; the program's focus moves
+  // the keyboard.
   SendMessageW(e3, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   SendMessageW(e3, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(GetFocus(), e3);
   EXPECT_EQ(f.focusedControl(), &third);
-  // The program's focus moves the keyboard.
   first.setFocus();
   EXPECT_EQ(GetFocus(), e1);
-}
-
-TEST(Backend, OnePressIsOneClick) {
-  Rig rig;
-  forms::Form f(rig.runtime, "f", {1500, 1500, 4500, 3000});
-  f.setActivation(forms::Form::Activation::OnShow);
-  forms::Button button(f, "button", {150, 150, 1500, 450});
-  forms::CheckBox check(f, "check", {150, 750, 1500, 300});
-  forms::Label label(f, "label", {1500, 1500, 1500, 750});
-  int buttonClicks = 0;
-  int checkClicks = 0;
-  int labelClicks = 0;
-  int labelDoubles = 0;
-  std::vector<int> downs;
-  button.onClick = [&] { ++buttonClicks; };
-  check.onClick = [&] { ++checkClicks; };
-  label.onClick = [&] { ++labelClicks; };
-  label.onDblClick = [&] { ++labelDoubles; };
-  label.onMouseDown = [&](const forms::MouseEvent& e) { downs.push_back(e.button); };
-  f.show();
-  activate(f);
-  HWND top = hwndOf(f);
-  HWND b = FindWindowExW(top, nullptr, L"Button", nullptr);  // the check box, made last
-  HWND c = b;
-  b = FindWindowExW(top, c, L"Button", nullptr);
-  ASSERT_TRUE(b != nullptr && c != nullptr);
-  ASSERT_NE(GetWindowLongW(b, GWL_STYLE) & BS_CHECKBOX, BS_CHECKBOX);
-  SetFocus(b);
-
-  keyDown(b, VK_SPACE);
-  SendMessageW(b, WM_CHAR, ' ', 0);
-  keyUp(b, VK_SPACE);
-  EXPECT_EQ(buttonClicks, 1) << "Space";
-  keyDown(b, VK_SPACE);
-  keyDown(b, VK_SPACE, true);
-  keyDown(b, VK_SPACE, true);
-  keyUp(b, VK_SPACE);
-  EXPECT_EQ(buttonClicks, 2) << "Space held down";
-  keyDown(b, VK_RETURN);
-  keyUp(b, VK_RETURN);
-  EXPECT_EQ(buttonClicks, 3) << "Enter";
-  SendMessageW(b, BM_CLICK, 0, 0);
-  EXPECT_EQ(buttonClicks, 4) << "a click";
-
-  SetFocus(c);
-  keyDown(c, VK_SPACE);
-  keyUp(c, VK_SPACE);
-  EXPECT_EQ(checkClicks, 1);
-  EXPECT_EQ(check.value(), 1);
-  EXPECT_EQ(SendMessageW(c, BM_GETCHECK, 0, 0), BST_CHECKED);
-
-  // Quick second presses on a windowless control: right and middle are presses like the
-  // first; the left one is a double click and its release clicks nothing.
-  const LPARAM at = MAKELPARAM(100 + 10, 100 + 10);
-  for (UINT m : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP}) {
-    SendMessageW(top, m, m == WM_RBUTTONUP ? 0 : MK_RBUTTON, at);
-  }
-  for (UINT m : {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, WM_MBUTTONUP}) {
-    SendMessageW(top, m, m == WM_MBUTTONUP ? 0 : MK_MBUTTON, at);
-  }
-  EXPECT_EQ(downs, (std::vector<int>{forms::kRightButton, forms::kRightButton, forms::kMiddleButton,
-                                     forms::kMiddleButton}));
-  EXPECT_EQ(labelClicks, 2) << "two right clicks, no middle ones";
-  for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
-    SendMessageW(top, m, m == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
-  }
-  EXPECT_EQ(labelClicks, 3);
-  EXPECT_EQ(labelDoubles, 1);
 }
 
 TEST(Backend, AListFilledItemByItemCostsTimeInProportionToItsLength) {
@@ -667,13 +518,7 @@ TEST(Backend, AListFilledItemByItemCostsTimeInProportionToItsLength) {
   f.show();
   HWND lb = FindWindowExW(hwndOf(f), nullptr, L"ListBox", nullptr);
   ASSERT_NE(lb, nullptr);
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  const auto now = [&] {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-  };
+  const auto now = [] { return static_cast<double>(GetTickCount64()) / 1000; };
   constexpr double kGiveUpAfter = 10;
   // Seconds to add n lines one by one until the native list holds them all.
   const auto fill = [&](int n) {
