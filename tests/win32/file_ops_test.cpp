@@ -62,24 +62,35 @@ unsigned long long fileIndex(const std::string& path) {
 }
 
 // The real operations, except that `closed` takes no new files (as the program-files folder
-// for a standard user) and the first overwrite of `torn`, if set, stops half way: the first
-// half of the new bytes lands on the disk over the old ones, and the call fails.
-class Restricted final : public platform::FileOps {
+// for a standard user), the first overwrite of `torn`, if set, stops half way (the first half
+// of the new bytes lands on the disk over the old ones, and the call fails), and a file held by
+// hold() stays open, as another program may keep it, until the writer has paused that often.
+class Restricted final : public win32::Win32FileOps {
  public:
   Restricted(std::string closed, std::string temp)
       : closed_(std::move(closed)), temp_(std::move(temp)) {}
+  ~Restricted() override { release(); }
+  Restricted(const Restricted&) = delete;
+  Restricted& operator=(const Restricted&) = delete;
   std::string torn;
   std::string copy;  // the last file made in the temporary folder
+  int pauses = 0;
 
-  std::optional<std::string> read(const std::string& path) override { return real_.read(path); }
+  bool hold(const std::string& path, int pausesUntilReleased) {
+    held_ = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    releaseAfter_ = pausesUntilReleased;
+    return held_ != INVALID_HANDLE_VALUE;
+  }
+
   std::optional<std::string> createUnique(const std::string& folder) override {
     if (folder == closed_) return std::nullopt;
-    auto made = real_.createUnique(folder);
+    auto made = Win32FileOps::createUnique(folder);
     if (made && folder == temp_) copy = *made;
     return made;
   }
   bool overwrite(const std::string& path, const std::string& bytes) override {
-    if (path != torn) return real_.overwrite(path, bytes);
+    if (path != torn) return Win32FileOps::overwrite(path, bytes);
     torn.clear();
     HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -89,20 +100,34 @@ class Restricted final : public platform::FileOps {
     CloseHandle(h);
     return false;
   }
-  bool moveOver(const std::string& source, const std::string& target) override {
-    return real_.moveOver(source, target);
-  }
-  bool remove(const std::string& path) override { return real_.remove(path); }
   std::string tempFolder() override { return temp_; }
 
+ protected:
+  void pause(int milliseconds) override {
+    EXPECT_EQ(milliseconds, kBusyPauseMs);
+    if (++pauses == releaseAfter_) release();
+  }
+
  private:
-  win32::Win32FileOps real_;
+  void release() {
+    if (held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
+    held_ = INVALID_HANDLE_VALUE;
+  }
   std::string closed_;
   std::string temp_;
+  HANDLE held_ = INVALID_HANDLE_VALUE;
+  int releaseAfter_ = 0;
 };
 
 const std::string kOld = "Equipo\r\nAna\r\nDocumentos\r\nIm\xE1genes\r\n";
 const std::string kNew = "Computer\r\nAna\r\n";
+
+// Puts `bytes` at `path` as a new file, the way a save beside it does.
+bool placeFile(win32::Win32FileOps& ops, const std::string& folder, const std::string& path,
+               const std::string& bytes) {
+  const std::optional<std::string> made = ops.createUnique(folder);
+  return made && ops.overwrite(*made, bytes) && ops.moveOver(*made, path);
+}
 
 }  // namespace
 
@@ -133,8 +158,7 @@ TEST(FileOps, AFolderThatTakesNoNewFilesHasTheSameFileWrittenOverInPlace) {
   Folder temp(L"tervalo-temp-");
   win32::Win32FileOps ops;
   const std::string path = dir.file("Tervalo3.txt");
-  const std::optional<std::string> made = ops.createUnique(dir.path());
-  ASSERT_TRUE(made && ops.overwrite(*made, kOld) && ops.moveOver(*made, path));
+  ASSERT_TRUE(placeFile(ops, dir.path(), path, kOld));
   const unsigned long long before = fileIndex(path);
   ASSERT_NE(before, 0U);
 
@@ -158,8 +182,7 @@ TEST(FileOps, AWriteInPlaceCutShortHalfWayLeavesTheOldBytes) {
   Folder temp(L"tervalo-torntemp-");
   win32::Win32FileOps ops;
   const std::string path = dir.file("Tervalo3.txt");
-  const std::optional<std::string> made = ops.createUnique(dir.path());
-  ASSERT_TRUE(made && ops.overwrite(*made, kOld) && ops.moveOver(*made, path));
+  ASSERT_TRUE(placeFile(ops, dir.path(), path, kOld));
 
   for (const std::string& fresh : {kNew, std::string(100, 'z') + "\r\n"}) {
     SCOPED_TRACE(fresh.size());
@@ -179,51 +202,12 @@ TEST(FileOps, AFileAnotherProgramHoldsOpenForAMomentIsWaitedFor) {
   Folder temp(L"tervalo-heldtemp-");
   const std::string path = dir.file("Tervalo3.txt");
 
-  // Holds the file open until the writer has paused `tries` times; with `closed`, its folder
-  // takes no new files.
-  class Held final : public win32::Win32FileOps {
-   public:
-    Held(const std::string& file, int tries, std::string closed = {}, std::string spare = {})
-        : tries_(tries), closed_(std::move(closed)), temp_(std::move(spare)) {
-      handle_ = CreateFileW(widen(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    }
-    ~Held() override { release(); }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    [[nodiscard]] bool holding() const { return handle_ != INVALID_HANDLE_VALUE; }
-    int pauses = 0;
-
-    std::optional<std::string> createUnique(const std::string& folder) override {
-      if (folder == closed_) return std::nullopt;
-      return Win32FileOps::createUnique(folder);
-    }
-    std::string tempFolder() override { return temp_.empty() ? Win32FileOps::tempFolder() : temp_; }
-
-   protected:
-    void pause(int milliseconds) override {
-      EXPECT_EQ(milliseconds, kBusyPauseMs);
-      if (++pauses == tries_) release();
-    }
-
-   private:
-    void release() {
-      if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-      handle_ = INVALID_HANDLE_VALUE;
-    }
-    HANDLE handle_;
-    int tries_;
-    std::string closed_;
-    std::string temp_;
-  };
-
   win32::Win32FileOps ops;
-  const std::optional<std::string> made = ops.createUnique(dir.path());
-  ASSERT_TRUE(made && ops.overwrite(*made, kOld) && ops.moveOver(*made, path));
+  ASSERT_TRUE(placeFile(ops, dir.path(), path, kOld));
 
   {
-    Held beside(path, 3);
-    ASSERT_TRUE(beside.holding());
+    Restricted beside("", temp.path());
+    ASSERT_TRUE(beside.hold(path, 3));
     EXPECT_TRUE(platform::replaceFile(beside, path, kNew));
     EXPECT_EQ(beside.pauses, 3);
     EXPECT_EQ(ops.read(path), kNew);
@@ -231,15 +215,16 @@ TEST(FileOps, AFileAnotherProgramHoldsOpenForAMomentIsWaitedFor) {
   }
   {
     // Held for longer than the writer waits: the save fails and the file keeps its bytes.
-    Held beside(path, win32::Win32FileOps::kBusyTries + 5);
+    Restricted beside("", temp.path());
+    ASSERT_TRUE(beside.hold(path, win32::Win32FileOps::kBusyTries + 5));
     EXPECT_FALSE(platform::replaceFile(beside, path, kOld));
     EXPECT_EQ(beside.pauses, win32::Win32FileOps::kBusyTries - 1);
     EXPECT_EQ(ops.read(path), kNew);
     EXPECT_EQ(dir.files().size(), 1U) << "the new file beside it was removed";
   }
   {
-    Held inPlace(path, 2, dir.path(), temp.path());
-    ASSERT_TRUE(inPlace.holding());
+    Restricted inPlace(dir.path(), temp.path());
+    ASSERT_TRUE(inPlace.hold(path, 2));
     EXPECT_TRUE(platform::replaceFile(inPlace, path, kOld));
     EXPECT_EQ(inPlace.pauses, 2);
     EXPECT_EQ(ops.read(path), kOld);
