@@ -40,12 +40,6 @@ std::string settingsPath(const GlobalState& state) {
          kSettingsFileName;
 }
 
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
-  return lines;
-}
-
 LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::string>& lines) {
   const int n = static_cast<int>(lines.size());
   try {

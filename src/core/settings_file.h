@@ -32,9 +32,6 @@ void forEachLine(std::string_view text, Take&& take) {
   if (start < text.size()) take(text.substr(start));
 }
 
-// The lines of `text`, as forEachLine gives them.
-std::vector<std::string> splitLines(const std::string& text);
-
 enum class LoadOutcome {
   Partial,  // 30 lines or fewer (or a value that cannot be held): nothing is applied
   Short,    // 31 to 35 lines: GlassAlpha back to 240, applied

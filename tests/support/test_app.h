@@ -10,11 +10,19 @@
 #include "bar/side_bar.h"
 #include "config/config_window.h"
 #include "core/app.h"
+#include "core/settings_file.h"
 #include "fake_platform.h"
 #include "forms/runtime.h"
 #include "forms/virtual_timers.h"
 
 namespace testing_support {
+
+// The lines of a settings text, as the bar's load reads them.
+inline std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  core::forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
+  return lines;
+}
 
 // Each character is points x 10 twips wide; a line is points x 25 twips high.
 class FakeMetrics final : public forms::TextMetrics {

@@ -139,7 +139,7 @@ TEST(GlyphBoxes, AKeyOrADoubleClickedListEntryReplacesTheGlyphAndNoControlCharac
   s[core::TilePath0] = w.txtCarpeta[0].text();
   s[core::Glyph0] = "\r";  // should one ever get past the glyph box
   const std::string text = core::settingsText(s);
-  const std::vector<std::string> lines = core::splitLines(text);
+  const std::vector<std::string> lines = testing_support::linesOf(text);
   ASSERT_EQ(lines.size(), 36U);
   EXPECT_EQ(lines[0], "two  lines");
   EXPECT_EQ(lines[7], "C:\\a b c");

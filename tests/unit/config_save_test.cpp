@@ -165,7 +165,7 @@ TEST(Save, AFailedWriteLosesNothingAndSaysWhy) {
       ASSERT_EQ(t.platform.files.size(), 1U);
       EXPECT_EQ(t.platform.files.begin()->first,
                 c.xpSpanish ? "C:\\Archivos de programa\\Tervalo3.txt" : kSettingsPath);
-      EXPECT_EQ(core::splitLines(t.platform.files.begin()->second)[0], "Edited");
+      EXPECT_EQ(testing_support::linesOf(t.platform.files.begin()->second)[0], "Edited");
     }
   }
 }
@@ -188,8 +188,8 @@ TEST(Export, ARowsExportWritesTheSettingsAsLastSavedIntoItsFolder) {
 
   click(w.Label[7]);  // saved: the next export holds the edit
   click(w.lblResp[2]);
-  EXPECT_EQ(core::splitLines(t.platform.files["C:\\B\\Tervalo3.txt"])[0], "Unsaved");
-  EXPECT_EQ(core::splitLines(t.platform.files["C:\\B\\Tervalo3.txt"])[32], "2");
+  EXPECT_EQ(testing_support::linesOf(t.platform.files["C:\\B\\Tervalo3.txt"])[0], "Unsaved");
+  EXPECT_EQ(testing_support::linesOf(t.platform.files["C:\\B\\Tervalo3.txt"])[32], "2");
 
   for (const char* folder : {"B", "", "B\\C", ":\\", "\\", "\\B"}) {
     SCOPED_TRACE(folder);

@@ -62,21 +62,21 @@ TEST(SettingsFile, ASavedFileIsThirtySixCrLfLinesInTheAnsiCodePageAndReadsBack) 
 }
 
 TEST(SettingsFile, LinesEndAtCrOrCrLfButNotAtALoneLf) {
-  EXPECT_EQ(core::splitLines("a\r\nb\rc\r\n"), (std::vector<std::string>{"a", "b", "c"}));
-  EXPECT_EQ(core::splitLines("a\r\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_EQ(core::splitLines("a\nb\n"), (std::vector<std::string>{"a\nb\n"}));
-  EXPECT_EQ(core::splitLines(""), (std::vector<std::string>{}));
-  EXPECT_EQ(core::splitLines("\r\n\r\n"), (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(testing_support::linesOf("a\r\nb\rc\r\n"), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(testing_support::linesOf("a\r\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(testing_support::linesOf("a\nb\n"), (std::vector<std::string>{"a\nb\n"}));
+  EXPECT_EQ(testing_support::linesOf(""), (std::vector<std::string>{}));
+  EXPECT_EQ(testing_support::linesOf("\r\n\r\n"), (std::vector<std::string>{"", ""}));
 
   const std::vector<std::string> lines = numberedLines(36);
   core::Settings crOnly = markers();
   core::Settings crLf = markers();
-  EXPECT_EQ(core::assignSettingsLines(crOnly, core::splitLines(fileOf(lines, "\r"))),
+  EXPECT_EQ(core::assignSettingsLines(crOnly, testing_support::linesOf(fileOf(lines, "\r"))),
             LoadOutcome::Full);
-  core::assignSettingsLines(crLf, core::splitLines(fileOf(lines)));
+  core::assignSettingsLines(crLf, testing_support::linesOf(fileOf(lines)));
   EXPECT_EQ(crOnly, crLf);
   core::Settings lfOnly = markers();
-  EXPECT_EQ(core::assignSettingsLines(lfOnly, core::splitLines(fileOf(lines, "\n"))),
+  EXPECT_EQ(core::assignSettingsLines(lfOnly, testing_support::linesOf(fileOf(lines, "\n"))),
             LoadOutcome::Partial);
   EXPECT_EQ(lfOnly[0], Value(fileOf(lines, "\n")));
   EXPECT_EQ(lfOnly[1], Value("old1"));
