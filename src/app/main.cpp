@@ -3,6 +3,8 @@
 // (uses what windows.h declares)
 #include <commctrl.h>
 
+#include <string>
+
 #include "core/app.h"
 #include "forms/runtime.h"
 #include "platform/win32/backend.h"
@@ -17,6 +19,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command l
   win32::Backend backend(instance);
   forms::Runtime runtime(backend, backend, &backend, &platform.clipboard());
   backend.attach(runtime);
+  // A fault in a handler ends that handler and the program goes on; a debugger hears of it.
+  runtime.onFault = [](const std::string& what) {
+    OutputDebugStringA(("Tervalo: a handler failed: " + what + "\n").c_str());
+  };
   App app(platform, runtime);
   app.start();
   return win32::Backend::runMessageLoop();

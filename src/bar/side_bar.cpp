@@ -1,13 +1,13 @@
 #include "bar/side_bar.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <string_view>
 
 #include "bar/window_alpha.h"
 #include "clock/date_panel.h"
 #include "core/app.h"
 #include "core/settings_file.h"
+#include "forms/ending.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ forms::Font symbolFont() { return {"Webdings", 45, 400, forms::kSymbolCharset}; 
 // A packed colour from a setting; a value that is no colour cannot be applied.
 forms::Colour colourOf(const Value& v) {
   const double d = std::nearbyint(v.number());
-  if (d < 0 || d > 0xFFFFFF) throw std::out_of_range("colour");
+  if (d < 0 || d > 0xFFFFFF) throw forms::Ending("colour");
   return static_cast<forms::Colour>(d);
 }
 
@@ -152,7 +152,7 @@ void frmSide::load() {
     // A hand-edited bar colour that is no colour leaves the bar dark rather than half loaded.
     try {
       state.barBackColour = colourOf(settings[core::BarColour]);
-    } catch (const std::out_of_range&) {
+    } catch (const forms::Ending&) {
       state.barBackColour = kDarkBar;
     }
   }

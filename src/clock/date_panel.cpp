@@ -1,12 +1,12 @@
 #include "clock/date_panel.h"
 
 #include <cstdio>
-#include <stdexcept>
 #include <vector>
 
 #include "bar/side_bar.h"
 #include "clock/battery_pictures.h"
 #include "core/app.h"
+#include "forms/ending.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ std::vector<std::string> split(const std::string& text, char by) {
 }
 
 const std::string& piece(const std::vector<std::string>& pieces, std::size_t i) {
-  if (i >= pieces.size()) throw std::out_of_range("date piece");
+  if (i >= pieces.size()) throw forms::Ending("date piece");
   return pieces[i];
 }
 
@@ -143,7 +143,7 @@ void frmDate::BDate() {
     } else {
       // "Wednesday, December 05, 2012" -> "December 5"
       std::string day = piece(p, 2);
-      if (day.empty()) throw std::out_of_range("day");
+      if (day.empty()) throw forms::Ending("day");
       day.pop_back();
       Label3.setCaption(piece(p, 1) + " " + plainNumber(day));
     }

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 
 #include "core/texts.h"
+#include "forms/ending.h"
 
 namespace core {
 
@@ -23,7 +23,7 @@ double roundToInt32(double v) {
   const double r = std::nearbyint(v);
   if (r < std::numeric_limits<std::int32_t>::min() ||
       r > std::numeric_limits<std::int32_t>::max()) {
-    throw std::out_of_range("32-bit integer");
+    throw forms::Ending("32-bit integer");
   }
   return r;
 }
@@ -56,11 +56,11 @@ LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::strin
         // A number too large to hold ends the load here, like a bar colour out of range:
         // read as 0 it would, as GlassAlpha, keep the bar from ever opening.
         const std::optional<double> number = heldNumber(line);
-        if (!number) throw std::out_of_range("number");
+        if (!number) throw forms::Ending("number");
         settings[i] = i == BarColour ? roundToInt32(*number) : *number;
       }
     }
-  } catch (const std::out_of_range&) {
+  } catch (const forms::Ending&) {
     return LoadOutcome::Partial;  // the load ends there; what was read stays
   }
   // A lone "&" would mark an access key on the glyph label; "&&" shows it.

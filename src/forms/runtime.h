@@ -3,12 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "forms/ending.h"
 #include "forms/types.h"
 
 namespace forms {
@@ -101,17 +104,26 @@ class Runtime {
   void setPeerFactory(PeerFactory* peers) { peers_ = peers; }
   std::unique_ptr<FormPeer> createPeer(Form& form);
 
-  // Runs one event handler to completion. A failure inside ends that handler silently, as
-  // every routine of the program traps its own errors. Forms unloaded while any handler runs
-  // are freed once the outermost handler has returned.
+  // Runs one event handler to completion. A planned ending ends that handler silently, as
+  // every routine of the program traps its own errors. Any other exception also ends it (the
+  // program goes on for the user) and is handed to onFault: the tests fail on it, the program
+  // reports it to a debugger. Forms unloaded while any handler runs are freed once the
+  // outermost handler has returned.
   template <class F>
   void dispatch(F&& handler) {
     Scope scope(*this);
     try {
       std::forward<F>(handler)();
-    } catch (...) {  // NOLINT(bugprone-empty-catch): a failed handler ends silently
+    } catch (const Ending&) {  // NOLINT(bugprone-empty-catch): a planned ending is silent
+    } catch (const std::exception& e) {
+      fault(e.what());
+    } catch (...) {
+      fault("an exception of an unknown type");
     }
   }
+
+  // Hears every fault a handler ends with.
+  std::function<void(const std::string& what)> onFault;
 
   // Keeps an unloaded form alive until no handler is running any more.
   void dispose(std::unique_ptr<Form> form);
@@ -122,6 +134,10 @@ class Runtime {
   [[nodiscard]] std::size_t pendingDisposals() const { return graveyard_.size(); }
 
  private:
+  void fault(const std::string& what) {
+    if (onFault) onFault(what);
+  }
+
   class Scope {
    public:
     explicit Scope(Runtime& rt) : rt_(rt) { ++rt_.depth_; }

@@ -14,6 +14,7 @@
 #include "fake_platform.h"
 #include "forms/runtime.h"
 #include "forms/virtual_timers.h"
+#include "gtest/gtest.h"
 
 namespace testing_support {
 
@@ -44,11 +45,17 @@ class TestClipboard final : public forms::Clipboard {
   std::string* target = &own;
 };
 
+// A handler that ends with anything but a planned ending fails the test.
 struct TestRuntime {
   forms::VirtualTimers timers;
   FakeMetrics metrics;
   TestClipboard clipboard;
   forms::Runtime runtime{timers, metrics, nullptr, &clipboard};
+  TestRuntime() {
+    runtime.onFault = [](const std::string& what) {
+      ADD_FAILURE() << "a handler failed: " << what;
+    };
+  }
 };
 
 struct TestApp : TestRuntime {

@@ -3,6 +3,8 @@
 
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -192,6 +194,25 @@ TEST(Unloading, AWindowUnloadingItselfInItsOwnHandlerIsSafeAndNativesComeOnlyWhe
   EXPECT_FALSE(asked.visible());
   asked.unload();
   EXPECT_EQ(asked.hwnd(), 0U);
+}
+
+TEST(Handlers, APlannedEndingEndsAHandlerSilentlyAndAnyOtherExceptionIsAFault) {
+  TestRuntime t;
+  std::vector<std::string> faults;
+  t.runtime.onFault = [&](const std::string& what) { faults.push_back(what); };
+  std::string done;
+  t.runtime.dispatch([&] {
+    done += "a";
+    throw Ending("colour");
+  });
+  t.runtime.dispatch([&] {
+    done += "b";
+    done += std::string("x").at(3);  // an index off by a few
+  });
+  t.runtime.dispatch([&] { done += "c"; });
+  EXPECT_EQ(done, "abc");  // what ran before the throw stays; the next handler runs
+  ASSERT_EQ(faults.size(), 1U);
+  EXPECT_NE(faults[0].find("basic_string"), std::string::npos);
 }
 
 TEST(Pointer, HitTestingPicksTheTopmostShownWindowlessControl) {
