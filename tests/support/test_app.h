@@ -13,7 +13,7 @@
 #include "core/settings_file.h"
 #include "fake_platform.h"
 #include "forms/runtime.h"
-#include "forms/virtual_timers.h"
+#include "virtual_timers.h"
 #include "gtest/gtest.h"
 
 namespace testing_support {

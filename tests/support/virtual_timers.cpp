@@ -1,4 +1,4 @@
-#include "forms/virtual_timers.h"
+#include "virtual_timers.h"
 
 #include <algorithm>
 
