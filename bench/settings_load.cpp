@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bar/side_bar.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "core/settings_file.h"
 #include "forms/runtime.h"
 #include "platform/win32/backend.h"

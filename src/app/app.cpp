@@ -1,6 +1,7 @@
-#include "core/app.h"
+#include "app/app.h"
 
 #include "bar/side_bar.h"
+#include "bar/window_alpha.h"
 #include "clock/date_panel.h"
 #include "config/config_window.h"
 #include "core/splash.h"
@@ -19,8 +20,8 @@ App::~App() {
 template <class W>
 W& App::build(std::unique_ptr<W>& slot) {
   if (!slot) {
-    // The slot is filled before the load runs, so a load that reaches for another window which
-    // reaches back finds this one.
+    // The slot is filled before the load runs, so a load that asks for an effect on this
+    // window finds it.
     slot = std::make_unique<W>(*this);
     slot->onUnloaded = [this, &slot](forms::Form& f) {
       if (slot.get() == &f) runtime_.dispose(std::move(slot));
@@ -37,6 +38,42 @@ frmDate& App::date() { return build(date_); }
 frmConfig& App::config() { return build(config_); }
 
 void App::start() { inicio().show(); }
+
+void App::showBar() { side().show(); }
+
+void App::rebuildBar() {
+  if (side_) side_->unload();
+  side().show();  // a fresh bar repeats its whole load
+}
+
+void App::collapseBar() {
+  if (side_) side_->tmrQuit.setEnabled(true);
+}
+
+void App::launchHighlightedTile() {
+  if (side_) side_->launchHighlighted();
+}
+
+void App::showClock() {
+  date().BDate();
+  date().show();
+}
+
+void App::dropClock() {
+  if (date_) date_->unload();
+}
+
+void App::fadeClock(int alpha) { SetWindowAlpha(platform_, date().hwnd(), alpha); }
+
+void App::showClockCharge(bool shown) {
+  if (date_) date_->lblState.setVisible(shown);
+}
+
+void App::openConfig() {
+  if (config_) config_->unload();  // unsaved edits are dropped
+  config().show();
+  collapseBar();
+}
 
 void App::end() {
   ended_ = true;

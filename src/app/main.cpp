@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "forms/runtime.h"
 #include "platform/win32/backend.h"
 #include "platform/win32/win32_platform.h"

@@ -3,11 +3,11 @@
 // the clock panel and reloads the bar when the screen size changes.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "bar/side_bar.h"
 #include "bar/window_alpha.h"
-#include "clock/date_panel.h"
-#include "core/app.h"
+#include "core/host.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr int kLeftCloseLine = 1500;  // twips from the left edge: 100 pixels at
 }  // namespace
 
 void frmSide::tmrMouse_Timer() {
-  auto& platform = app_.platform();
+  auto& platform = host_.platform();
   const platform::PointerPos p = platform.pointer();
   CursorX = p.x;
   CursorY = p.y;
@@ -31,11 +31,13 @@ void frmSide::tmrMouse_Timer() {
   const double tpp = platform.twipsPerPixel();
   const long lastColumn = std::lround(screenW / tpp) - 1;
   const long lastRow = std::lround(screenH / tpp) - 1;
-  const double side = app_.settings()[core::BarSide].number();
+  const double side = host_.settings()[core::BarSide].number();
 
+  // The clock panel's charge label shows while the pointer rests on a corner.
+  std::optional<bool> charge;
   const auto dwell = [&](bool corner) {
     tmrWait.setEnabled(corner);
-    app_.date().lblState.setVisible(corner);
+    charge = corner;
   };
   const auto close = [&] {
     tmrWait.setEnabled(false);
@@ -54,18 +56,19 @@ void frmSide::tmrMouse_Timer() {
   }
 
   if (width() == kCollapsedWidth) {
-    if (app_.hasDate()) app_.date().unload();
+    host_.dropClock();
   } else {
-    app_.date().BDate();
-    app_.date().show();
+    host_.showClock();
   }
+  // Only a panel that exists takes it: a collapsed bar has none, and building one on every
+  // poll only to drop it again would cost the idle bar for nothing.
+  if (charge) host_.showClockCharge(*charge);
 
   Label1.setCaption(std::to_string(screenH));
   Label2.setCaption(std::to_string(CursorY));
 
   if (static_cast<float>(screenW) != SavedScreenWidth || screenH != SavedScreenHeight) {
-    unload();
-    app_.side().show();  // a fresh bar repeats its whole load
+    host_.rebuildBar();
   }
 }
 
@@ -76,11 +79,11 @@ void frmSide::tmrWait_Timer() {
 
 void frmSide::tmrOpen_Timer() {
   show();
-  if (app_.settings()[core::BarSide].number() == 0) {
-    setLeft(app_.platform().screenWidthTwips() - width());
+  if (host_.settings()[core::BarSide].number() == 0) {
+    setLeft(host_.platform().screenWidthTwips() - width());
   }
   const int step = HScroll1.value();
-  if (step < app_.settings()[core::GlassAlpha].number()) {
+  if (step < host_.settings()[core::GlassAlpha].number()) {
     setWidth(kOpenWidth);
     // A target above what the stepper holds (a hand-edited file) ends the fade at opaque.
     if (step + kAlphaStep <= HScroll1.max()) {
@@ -89,7 +92,7 @@ void frmSide::tmrOpen_Timer() {
     }
     HScroll1.setValue(HScroll1.max());
   }
-  SetWindowAlpha(app_.platform(), hwnd(), kOpaque);
+  SetWindowAlpha(host_.platform(), hwnd(), kOpaque);
   tmrOpen.setEnabled(false);
 }
 
@@ -102,6 +105,6 @@ void frmSide::tmrQuit_Timer() {
 
 void frmSide::HScroll1_Change() {
   const int alpha = HScroll1.value() & 0xFF;
-  SetWindowAlpha(app_.platform(), hwnd(), alpha);
-  SetWindowAlpha(app_.platform(), app_.date().hwnd(), alpha);
+  SetWindowAlpha(host_.platform(), hwnd(), alpha);
+  host_.fadeClock(alpha);
 }

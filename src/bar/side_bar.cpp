@@ -4,8 +4,7 @@
 #include <string_view>
 
 #include "bar/window_alpha.h"
-#include "clock/date_panel.h"
-#include "core/app.h"
+#include "core/host.h"
 #include "core/settings_file.h"
 #include "forms/ending.h"
 
@@ -45,8 +44,9 @@ forms::Colour colourOf(const Value& v) {
 
 }  // namespace
 
-frmSide::frmSide(App& app)
-    : forms::Form(app.runtime(), "frmSide", {kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight}),
+frmSide::frmSide(core::Host& host)
+    : forms::Form(host.runtime(), "frmSide",
+                  {kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight}),
       frmeBar(*this, "frmeBar", {0, 240, 1815, 10500}),
       frmeIcon(forms::makeArray<forms::Frame, 7>([this](int i) {
         return forms::Frame(frmeBar, "frmeIcon", {0, kTileHeight * i, 1695, kTileHeight}, false, i);
@@ -75,7 +75,7 @@ frmSide::frmSide(App& app)
       tmrQuit(*this, 100, forms::Stopped, "tmrQuit"),
       tmrEnd(*this, 1000, forms::Stopped, "tmrEnd"),
       tmrCBack(*this, 30000, forms::Stopped, "tmrCBack"),
-      app_(app) {
+      host_(host) {
   setBackColour(rgb(255, 255, 255));  // the system window colour until load
   frmeBar.setBackColour(rgb(192, 192, 192));
   for (int i = 0; i < 7; ++i) {
@@ -97,7 +97,7 @@ frmSide::frmSide(App& app)
     Labels[k].setCaption(kDesignNames[k]);
   }
 
-  onResize = [this] { app_.platform().makeTopmost(hwnd()); };
+  onResize = [this] { host_.platform().makeTopmost(hwnd()); };
   onMouseDown = [this](const forms::MouseEvent& e) { Form_MouseDown(e); };
   onMouseUp = [this](const forms::MouseEvent& e) { Form_MouseUp(e); };
   onMouseMove = [this](const forms::MouseEvent&) { Form_MouseMove(); };
@@ -115,14 +115,14 @@ frmSide::frmSide(App& app)
   tmrWait.onTimer = [this] { tmrWait_Timer(); };
   tmrOpen.onTimer = [this] { tmrOpen_Timer(); };
   tmrQuit.onTimer = [this] { tmrQuit_Timer(); };
-  tmrEnd.onTimer = [this] { app_.end(); };
+  tmrEnd.onTimer = [this] { host_.end(); };
   HScroll1.onChange = [this] { HScroll1_Change(); };
 }
 
 void frmSide::load() {
-  auto& settings = app_.settings();
-  auto& state = app_.state();
-  auto& platform = app_.platform();
+  auto& settings = host_.settings();
+  auto& state = host_.state();
+  auto& platform = host_.platform();
   const int screenW = platform.screenWidthTwips();
   const int screenH = platform.screenHeightTwips();
 
@@ -173,12 +173,12 @@ void frmSide::load() {
   for (std::size_t i = 0; i < 7; ++i) {
     lblButton[i].setCaption(settings[core::Glyph0 + static_cast<int>(i)].text());
   }
-  SetWindowAlpha(platform, app_.date().hwnd(), 1);
+  host_.fadeClock(1);
 }
 
 void frmSide::layDefaultTiles() {
-  auto& s = app_.settings();
-  const auto& state = app_.state();
+  auto& s = host_.settings();
+  const auto& state = host_.state();
   const bool en = state.english();
   const bool modern = state.osMajorVersion > 5;
   const std::string login = Usuario.caption();
@@ -226,24 +226,24 @@ void frmSide::layDefaultTiles() {
 }
 
 void frmSide::eLoad() {
-  auto& platform = app_.platform();
-  const auto bytes = platform.readFile(core::settingsPath(app_.state()));
+  auto& platform = host_.platform();
+  const auto bytes = platform.readFile(core::settingsPath(host_.state()));
   if (!bytes) return;
   List1.clear();
   // Line by line, so that a long file is never copied whole again: its cost grows with its
   // length alone.
   core::forEachLine(
       *bytes, [&](std::string_view line) { List1.addItem(platform.fromAnsi(std::string(line))); });
-  if (core::assignSettingsLines(app_.settings(), List1.items()) != core::LoadOutcome::Partial) {
+  if (core::assignSettingsLines(host_.settings(), List1.items()) != core::LoadOutcome::Partial) {
     eConfig();
   }
 }
 
 void frmSide::eConfig() {
   // A value that cannot be applied ends this silently; what was applied stays.
-  app_.runtime().dispatch([this] {
-    auto& s = app_.settings();
-    if (app_.platform().screenHeightTwips() < kVerySmallScreen && s[core::BarSize].number() > 4) {
+  host_.runtime().dispatch([this] {
+    auto& s = host_.settings();
+    if (host_.platform().screenHeightTwips() < kVerySmallScreen && s[core::BarSize].number() > 4) {
       s[core::BarSize] = 4;
     }
     for (std::size_t i = 0; i < 7; ++i) Labels[i].setCaption(s[core::TileName0 + int(i)].text());
@@ -266,7 +266,7 @@ void frmSide::eConfig() {
 void frmSide::Form_MouseDown(const forms::MouseEvent& e) {
   tmrEnd.setEnabled(true);
   if (e.button == forms::kRightButton) RightButtonDown = true;
-  app_.platform().makeTopmost(hwnd());
+  host_.platform().makeTopmost(hwnd());
 }
 
 void frmSide::Form_MouseUp(const forms::MouseEvent& /*e*/) { tmrEnd.setEnabled(false); }

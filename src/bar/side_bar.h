@@ -9,15 +9,17 @@
 #include "forms/form.h"
 #include "forms/timer.h"
 
-class App;
+namespace core {
+class Host;
+}  // namespace core
 
 class frmSide : public forms::Form {
  public:
-  explicit frmSide(App& app);
+  explicit frmSide(core::Host& host);
   void load();
   // Loads the settings file into the store and, when it holds 31 lines or more, applies it.
   void eLoad();
-  // Applies the settings held by the app to the seven tiles.
+  // Applies the settings held in the settings to the seven tiles.
   void eConfig();
   // Returns every tile but HoverTile to the bar colour.
   void NButton();
@@ -25,6 +27,10 @@ class frmSide : public forms::Form {
   void eEject();
   // Shows a fresh configuration window and collapses the bar.
   void eOpenConfig();
+  // The lit tile (kept apart from the pointer: a pressed tile is not lit), or 7 for none.
+  [[nodiscard]] int highlightedTile() const;
+  // Opens the folder of the lit tile, or with none lit the folder of the tile launched last.
+  void launchHighlighted();
 
   forms::Frame frmeBar;
   std::array<forms::Frame, 7> frmeIcon;
@@ -61,6 +67,7 @@ class frmSide : public forms::Form {
   void tileMouseDown(int i);
   void tileMouseUp(int i);
   void tileClick(int i);
+  void launch(int i);
   void setTileBack(int i, forms::Colour c);
   void tmrMouse_Timer();
   void tmrWait_Timer();
@@ -68,5 +75,5 @@ class frmSide : public forms::Form {
   void tmrQuit_Timer();
   void HScroll1_Change();
 
-  App& app_;
+  core::Host& host_;
 };

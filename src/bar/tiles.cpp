@@ -1,8 +1,7 @@
 // The tiles: the one under the pointer lights up, a pressed one shows a second shade, a click
 // opens the tile's folder through the shell.
 #include "bar/side_bar.h"
-#include "config/config_window.h"
-#include "core/app.h"
+#include "core/host.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ void frmSide::setTileBack(int i, forms::Colour c) {
 
 void frmSide::NButton() {
   for (int i = 0; i < 7; ++i) {
-    if (i != HoverTile) setTileBack(i, app_.state().barBackColour);
+    if (i != HoverTile) setTileBack(i, host_.state().barBackColour);
   }
 }
 
@@ -38,25 +37,39 @@ void frmSide::tileMouseUp(int /*i*/) {
   NButton();
 }
 
-void frmSide::tileClick(int i) {
-  app_.state().launchIndex = i;
+void frmSide::tileClick(int i) { launch(i); }
+
+void frmSide::launch(int i) {
+  host_.state().launchIndex = i;
   eEject();
 }
 
+int frmSide::highlightedTile() const {
+  for (int k = 0; k < 7; ++k) {
+    if (lblButton[static_cast<std::size_t>(k)].backColour() == kHighlight) return k;
+  }
+  return kNoTile;
+}
+
+void frmSide::launchHighlighted() {
+  const int k = highlightedTile();
+  if (k != kNoTile) {
+    launch(k);
+  } else {
+    eEject();  // no tile lit: the tile launched last opens again
+  }
+}
+
 void frmSide::eEject() {
-  const core::Value& launch = app_.state().launchIndex;
+  const core::Value& launch = host_.state().launchIndex;
   const double k = launch.number();
   if (k < 0 || k > 6 || k != static_cast<int>(k)) return;
-  auto& platform = app_.platform();
-  const std::string path = app_.settings()[core::TilePath0 + static_cast<int>(k)].text();
+  auto& platform = host_.platform();
+  const std::string path = host_.settings()[core::TilePath0 + static_cast<int>(k)].text();
   platform.shellOpen(hwnd(), platform.toAnsi(path));
 }
 
-void frmSide::eOpenConfig() {
-  if (app_.hasConfig()) app_.config().unload();  // unsaved edits are dropped
-  app_.config().show();
-  tmrQuit.setEnabled(true);
-}
+void frmSide::eOpenConfig() { host_.openConfig(); }
 
 void frmSide::Form_Click() {
   if (RightButtonDown) eOpenConfig();

@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "bar/side_bar.h"
 #include "clock/battery_pictures.h"
-#include "core/app.h"
+#include "core/host.h"
 #include "forms/ending.h"
 
 namespace {
@@ -20,7 +19,6 @@ constexpr int kLabelGap = 360;      // between the time and the other labels
 constexpr int kTimeLeftNoGauge = 660;
 constexpr int kTimeLeftWithGauge = 1320;
 constexpr forms::Colour kTextColour = rgb(240, 240, 240);  // 15790320
-constexpr forms::Colour kHighlight = rgb(50, 50, 50);      // a highlighted tile on the bar
 
 std::vector<std::string> split(const std::string& text, char by) {
   std::vector<std::string> pieces;
@@ -53,8 +51,8 @@ forms::Font uiFont(const char* name, double points, int weight = 400) {
 
 }  // namespace
 
-frmDate::frmDate(App& app)
-    : forms::Form(app.runtime(), "frmDate", {0, 0, kDesignWidth, kDesignHeight}),
+frmDate::frmDate(core::Host& host)
+    : forms::Form(host.runtime(), "frmDate", {0, 0, kDesignWidth, kDesignHeight}),
       Label1(*this, "Label1", {1200, 120, 2895, 1695}),
       Label2(*this, "Label2", {4080, 420, 1965, 630}),
       Label3(*this, "Label3", {4080, 930, 3735, 675}),
@@ -65,7 +63,7 @@ frmDate::frmDate(App& app)
       })),
       cmdIntro(*this, "cmdIntro", {120, 1680, 375, 315}),
       tmrDate(*this, 10, forms::Running, "tmrDate"),
-      app_(app) {
+      host_(host) {
   setBackColour(rgb(64, 64, 64));
   // Clicked, it takes the keyboard, and Enter opens the highlighted tile. It never takes it by
   // appearing: keys typed into the user's window while the bar opens stay there.
@@ -97,16 +95,16 @@ frmDate::frmDate(App& app)
   Label1.onChange = [this] { eAcomodo(); };
   cmdIntro.onClick = [this] { cmdIntro_Click(); };
   tmrDate.onTimer = [this] { BDate(); };
-  onResize = [this] { app_.platform().makeTopmost(hwnd()); };
+  onResize = [this] { host_.platform().makeTopmost(hwnd()); };
 }
 
 void frmDate::load() {
-  auto& platform = app_.platform();
+  auto& platform = host_.platform();
   for (forms::Label* l : {&Label1, &Label2, &Label3}) l->setForeColour(kTextColour);
-  setBackColour(app_.side().backColour());
+  setBackColour(host_.state().barBackColour);  // the bar's colour
   setTop(platform.screenHeightTwips() - height() - kEdgeGap);
   cmdIntro.setLeft(-495);  // out of sight; it keeps the focus
-  const core::Value& side = app_.settings()[core::BarSide];
+  const core::Value& side = host_.settings()[core::BarSide];
   if (side.number() == 1) {
     setLeft(platform.screenWidthTwips() - width() - kEdgeGap);
   } else if (side.number() == 0) {
@@ -119,12 +117,12 @@ void frmDate::load() {
 
 void frmDate::BDate() {
   // A failure (a date of another shape) ends the refresh there; what was set stays.
-  app_.runtime().dispatch([this] {
-    auto& platform = app_.platform();
-    const auto& state = app_.state();
+  host_.runtime().dispatch([this] {
+    auto& platform = host_.platform();
+    const auto& state = host_.state();
     PrevTime = Label1.caption();
 
-    const double mode = app_.settings()[core::ClockMode].number();
+    const double mode = host_.settings()[core::ClockMode].number();
     if (mode == 0) {
       Label1.setCaption(split(platform.mediumTime(), ' ')[0]);
     } else if (mode >= 1) {
@@ -150,7 +148,7 @@ void frmDate::BDate() {
 
     if (Label1.caption() == PrevTime) {
       setWidth(Label3.left() + Label3.width() + kRightPadding);
-      if (app_.settings()[core::BarSide].number() == 1) {
+      if (host_.settings()[core::BarSide].number() == 1) {
         setLeft(platform.screenWidthTwips() - width() - kEdgeGap);
       }
     }
@@ -175,7 +173,7 @@ void frmDate::showGauge(int picture, int charge) {
 }
 
 void frmDate::eBattery() {
-  auto& platform = app_.platform();
+  auto& platform = host_.platform();
   const int charge = platform.powerStatus().chargePercent;
   if (charge <= 100) {
     const int mains = platform.powerStatus().mainsStatus;
@@ -194,13 +192,4 @@ void frmDate::eBattery() {
   }
 }
 
-void frmDate::cmdIntro_Click() {
-  frmSide& bar = app_.side();
-  for (int k = 0; k < 7; ++k) {
-    if (bar.lblButton[static_cast<std::size_t>(k)].backColour() == kHighlight) {
-      app_.state().launchIndex = k;
-      break;
-    }
-  }
-  bar.eEject();
-}
+void frmDate::cmdIntro_Click() { host_.launchHighlightedTile(); }

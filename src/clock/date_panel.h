@@ -9,11 +9,13 @@
 #include "forms/form.h"
 #include "forms/timer.h"
 
-class App;
+namespace core {
+class Host;
+}  // namespace core
 
 class frmDate : public forms::Form {
  public:
-  explicit frmDate(App& app);
+  explicit frmDate(core::Host& host);
   void load();
   // Refreshes the time, the weekday, the date, the panel width and the battery gauge.
   void BDate();
@@ -40,5 +42,5 @@ class frmDate : public forms::Form {
   void cmdIntro_Click();
   void showGauge(int picture, int charge);
 
-  App& app_;
+  core::Host& host_;
 };

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "config/config_window.h"
-#include "core/app.h"
+#include "core/host.h"
 #include "core/settings.h"
 #include "forms/text.h"
 

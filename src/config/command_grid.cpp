@@ -4,7 +4,7 @@
 
 #include "config/config_texts.h"
 #include "config/config_window.h"
-#include "core/app.h"
+#include "core/host.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ void frmConfig::Label_Click(int index) {
     case 0: {
       List1.setVisible(true);
       List1.clear();
-      auto& platform = app_.platform();
+      auto& platform = host_.platform();
       for (int code = kFirstGlyphCode; code <= kLastGlyphCode; ++code) {
         List1.addItem(platform.fromAnsi(std::string(1, static_cast<char>(code))));
       }
@@ -95,10 +95,10 @@ void frmConfig::lblOut_Click() {
 }
 
 void frmConfig::showAbout() {
-  auto& platform = app_.platform();
+  auto& platform = host_.platform();
   const platform::OsVersion v = platform.programVersion();
   const std::string text = std::string(config_texts::kAboutMaker) + "\r\n" +
-                           config_texts::kAboutVersion.in(app_.state()) + std::to_string(v.major) +
+                           config_texts::kAboutVersion.in(host_.state()) + std::to_string(v.major) +
                            "." + std::to_string(v.minor);
   platform.aboutBox(hwnd(), core::kProgramTitle, text);
 }

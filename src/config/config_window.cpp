@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bar/side_bar.h"
 #include "config/config_texts.h"
-#include "core/app.h"
+#include "core/host.h"
 
 namespace {
 
@@ -86,8 +85,8 @@ forms::Shape outline(forms::Container& parent, const char* name, Rect r) {
 
 }  // namespace
 
-frmConfig::frmConfig(App& app)
-    : forms::Form(app.runtime(), "frmConfig", {0, kWindowTop, kStartWidth, 11520}),
+frmConfig::frmConfig(core::Host& host)
+    : forms::Form(host.runtime(), "frmConfig", {0, kWindowTop, kStartWidth, 11520}),
       lblTitle(*this, "lblTitle", {570, 430, 2895, 615}),
       frmeBig1(*this, "frmeBig1", {600, 1320, 4455, 5775}),
       RowBox(forms::makeArray<forms::Shape, kRows>([this](int i) {
@@ -183,7 +182,7 @@ frmConfig::frmConfig(App& app)
       tmrMove(*this, 10, forms::Running, "tmrMove"),
       tmrMouse(*this, 10, forms::Running, "tmrMouse"),
       tmrChange(*this, 500, forms::Stopped, "tmrChange"),
-      app_(app) {
+      host_(host) {
   buildLayout();
   wireEvents();
 }
@@ -269,7 +268,7 @@ void frmConfig::buildLayout() {
 }
 
 void frmConfig::wireEvents() {
-  onResize = [this] { app_.platform().makeTopmost(hwnd()); };
+  onResize = [this] { host_.platform().makeTopmost(hwnd()); };
   tmrOpen.onTimer = [this] { tmrOpen_Timer(); };
   tmrMove.onTimer = [this] { tmrMove_Timer(); };
   tmrMouse.onTimer = [this] { tmrMouse_Timer(); };
@@ -323,7 +322,7 @@ void frmConfig::wireEvents() {
   hscTotal.onChange = [this] { hscTotal_Change(); };
 }
 
-bool frmConfig::english() const { return app_.state().english(); }
+bool frmConfig::english() const { return host_.state().english(); }
 
 void frmConfig::listenForClicks(forms::Label& label, std::function<void()> action) {
   label.onMouseDown = [this, &label](const forms::MouseEvent& e) {
@@ -354,8 +353,8 @@ void frmConfig::eLoad_Names() {
 }
 
 void frmConfig::load() {
-  auto& platform = app_.platform();
-  auto& settings = app_.settings();
+  auto& platform = host_.platform();
+  auto& settings = host_.settings();
   const int screenW = platform.screenWidthTwips();
   const int screenH = platform.screenHeightTwips();
 
@@ -369,7 +368,6 @@ void frmConfig::load() {
   frmeBig2.setLeft(slide);
   frmeBig3.setLeft(kRestingLeft + slide);
   setWidth(kStartWidth);
-  app_.side().tmrQuit.setEnabled(true);  // the bar collapses while this window opens
 
   // A bar colour that is no colour stays as it is: the bar shows it dark, and a Save without
   // a new theme keeps it so.
@@ -406,7 +404,7 @@ void frmConfig::tmrOpen_Timer() {
     tmrOpen.setEnabled(false);
   }
   // At the right edge the window grows leftwards: width and left change as one.
-  const int l = openSide_ == 0 ? app_.platform().screenWidthTwips() - w : left();
+  const int l = openSide_ == 0 ? host_.platform().screenWidthTwips() - w : left();
   setRect({l, top(), w, height()});
 }
 
@@ -422,7 +420,7 @@ void frmConfig::tmrMove_Timer() {
 }
 
 void frmConfig::tmrMouse_Timer() {
-  auto& platform = app_.platform();
+  auto& platform = host_.platform();
   const platform::PointerPos p = platform.pointer();
   PointerPos = {p.x, p.y};
   if (!platform.leftButtonPressed()) return;
@@ -436,7 +434,7 @@ void frmConfig::tmrMouse_Timer() {
 }
 
 void frmConfig::eMenu() {
-  const double tpp = app_.platform().twipsPerPixel();
+  const double tpp = host_.platform().twipsPerPixel();
   const int x = static_cast<int>(std::lround(PointerPos.x * tpp)) - left();
   const int y = static_cast<int>(std::lround(PointerPos.y * tpp));
   // The menu opens at the pointer, but never beyond the window's edges.
@@ -450,14 +448,14 @@ void frmConfig::hideMenu() { frmeBar.setVisible(false); }
 void frmConfig::lblMenu_Click(int index) {
   namespace tx = config_texts;
   if (index == 0) {
-    auto& coloured = app_.settings()[core::BarColoured];
+    auto& coloured = host_.settings()[core::BarColoured];
     // The bar is dark below 1 (a hand-edited -1 too): the item then colours it.
     if (coloured.number() < 1) {
       coloured = 1;
-      lblMenu[0].setCaption(tx::kMenuNoColour.in(app_.state()));
+      lblMenu[0].setCaption(tx::kMenuNoColour.in(host_.state()));
     } else {
       coloured = 0;
-      lblMenu[0].setCaption(tx::kMenuColour.in(app_.state()));
+      lblMenu[0].setCaption(tx::kMenuColour.in(host_.state()));
     }
   }
   hideMenu();

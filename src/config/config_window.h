@@ -10,7 +10,9 @@
 #include "forms/form.h"
 #include "forms/timer.h"
 
-class App;
+namespace core {
+class Host;
+}  // namespace core
 
 class frmConfig : public forms::Form {
  public:
@@ -18,7 +20,7 @@ class frmConfig : public forms::Form {
   static constexpr int kCommands = 9;
   static constexpr int kSwatches = 20;
 
-  explicit frmConfig(App& app);
+  explicit frmConfig(core::Host& host);
   void load();
 
   // Puts the English captions in place when the language is English.
@@ -163,7 +165,7 @@ class frmConfig : public forms::Form {
   void loadSliders();
   void hscTotal_Change();
 
-  App& app_;
+  core::Host& host_;
   // The settings as this window found them or last saved them: what an export writes.
   core::Settings stored_;
   int openSide_ = 0;

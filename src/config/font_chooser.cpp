@@ -4,7 +4,7 @@
 
 #include "config/config_texts.h"
 #include "config/config_window.h"
-#include "core/app.h"
+#include "core/host.h"
 #include "forms/text.h"
 
 namespace {
@@ -26,7 +26,7 @@ void frmConfig::applyGlyphFont(const std::string& name) {
 void frmConfig::cboFont_Click() {
   const int i = cboFont.listIndex();
   if (i < 0) return;
-  app_.settings()[core::GlyphFont] = i;
+  host_.settings()[core::GlyphFont] = i;
   if (i < kOtherFont) {
     applyGlyphFont(core::kGlyphFontNames[i]);
     return;
@@ -46,12 +46,12 @@ void frmConfig::cboFont_Click() {
 void frmConfig::txtFont_KeyPress(int& key) {
   if (key != forms::kKeyReturn) return;
   key = 0;
-  auto& platform = app_.platform();
+  auto& platform = host_.platform();
   const std::string name = txtFont.text();
   const bool usable = !blank(name) && forms::codePointCount(name) <= kLongestFaceName &&
                       platform.fontInstalled(name);
   if (!usable) {
-    platform.messageBox(config_texts::kFontMissing.in(app_.state()), core::kProgramTitle,
+    platform.messageBox(config_texts::kFontMissing.in(host_.state()), core::kProgramTitle,
                         platform::MessageIcon::Warning);
     return;
   }

@@ -3,10 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "bar/side_bar.h"
 #include "config/config_texts.h"
 #include "config/config_window.h"
-#include "core/app.h"
+#include "core/host.h"
 #include "core/settings_file.h"
 
 namespace {
@@ -24,7 +23,7 @@ int whole(const core::Value& v) {
 
 void frmConfig::loadSliders() {
   namespace tx = config_texts;
-  auto& s = app_.settings();
+  auto& s = host_.settings();
 
   // The glyph font; a value that names no font draws Webdings and is shown as Webdings.
   int font = whole(s[core::GlyphFont]);
@@ -42,8 +41,8 @@ void frmConfig::loadSliders() {
   hscTotal.setValue(size >= 0 && size <= 5 ? size : 6);
   hscTime.setValue(s[core::ClockMode].number() >= 1 ? 1 : 0);
 
-  lblMenu[0].setCaption(s[core::BarColoured].number() >= 1 ? tx::kMenuNoColour.in(app_.state())
-                                                           : tx::kMenuColour.in(app_.state()));
+  lblMenu[0].setCaption(s[core::BarColoured].number() >= 1 ? tx::kMenuNoColour.in(host_.state())
+                                                           : tx::kMenuColour.in(host_.state()));
   eSize();
 
   int glass = 5;
@@ -54,11 +53,11 @@ void frmConfig::loadSliders() {
     }
   }
   hscGlass.setValue(glass);
-  if (app_.state().smallScreen == 1) hscTotal.setEnabled(false);
+  if (host_.state().smallScreen == 1) hscTotal.setEnabled(false);
 }
 
 bool frmConfig::eExe() {
-  auto& s = app_.settings();
+  auto& s = host_.settings();
   const core::Settings before = s;
   for (int i = 0; i < kRows; ++i) {
     s[core::TileName0 + i] = txtNombre[static_cast<std::size_t>(i)].text();
@@ -81,14 +80,13 @@ bool frmConfig::eExe() {
   if (glass >= 0 && glass < static_cast<int>(kGlassAlpha.size())) {
     s[core::GlassAlpha] = kGlassAlpha[static_cast<std::size_t>(glass)];
   }
-  if (!core::SaveSettingsFile(app_.platform(), s, app_.state())) {
+  if (!core::SaveSettingsFile(host_.platform(), s, host_.state())) {
     // The user was told; the settings and the bar stay as they were, and the edits stay in
     // this window for another try.
     s = before;
     return false;
   }
   stored_ = s;
-  app_.side().unload();
-  app_.side().show();
+  host_.rebuildBar();
   return true;
 }

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "config/config_window.h"
-#include "core/app.h"
+#include "core/host.h"
 #include "core/settings_file.h"
 #include "forms/text.h"
 
@@ -29,7 +29,7 @@ forms::Colour colourSetting(const core::Value& v) {
 }  // namespace
 
 void frmConfig::loadRows() {
-  const auto& s = app_.settings();
+  const auto& s = host_.settings();
   for (int i = 0; i < kRows; ++i) {
     const auto k = static_cast<std::size_t>(i);
     txtNombre[k].setText(s[core::TileName0 + i].text());
@@ -61,7 +61,7 @@ void frmConfig::hscTotal_Change() { eSize(); }
 
 void frmConfig::List1_DblClick() {
   if (List1.listIndex() < 0) return;
-  app_.platform().setClipboardText(List1.text());
+  host_.platform().setClipboardText(List1.text());
 }
 
 void frmConfig::lblFolder_KeyPress(int index, int& key) {
@@ -131,6 +131,6 @@ void frmConfig::tmrChange_Timer() {
 }
 
 void frmConfig::lblResp_Click(int index) {
-  core::exportSettingsCopy(app_.platform(), stored_, app_.state(),
+  core::exportSettingsCopy(host_.platform(), stored_, host_.state(),
                            txtCarpeta[static_cast<std::size_t>(index)].text());
 }

@@ -1,5 +1,5 @@
 // The 36 settings in their fixed order (the order of the lines of the settings file) and the
-// global state worked out at start, shared by every window through the App.
+// global state worked out at start, shared by every window through its host.
 #pragma once
 
 #include <array>

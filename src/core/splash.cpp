@@ -1,7 +1,6 @@
 #include "core/splash.h"
 
-#include "bar/side_bar.h"
-#include "core/app.h"
+#include "core/host.h"
 #include "forms/text.h"
 
 namespace {
@@ -22,10 +21,10 @@ forms::Font plainFont(const char* name, double points) { return {name, points, 4
 
 }  // namespace
 
-frmInicio::frmInicio(App& app)
-    : forms::Form(app.runtime(), "frmInicio",
-                  {(app.platform().screenWidthTwips() - kWidth) / 2,
-                   (app.platform().screenHeightTwips() - kHeight) / 2, kWidth, kHeight}),
+frmInicio::frmInicio(core::Host& host)
+    : forms::Form(host.runtime(), "frmInicio",
+                  {(host.platform().screenWidthTwips() - kWidth) / 2,
+                   (host.platform().screenHeightTwips() - kHeight) / 2, kWidth, kHeight}),
       Shape4(*this, "Shape4", {0, 0, kWidth, kHeight}, forms::ShapeStyle::Outline, 0),
       lblWord(*this, "lblWord", {1080, 2280, 3690, 585}),
       lblEsc(*this, "lblEsc", {7440, 120, 255, 255}),
@@ -38,7 +37,7 @@ frmInicio::frmInicio(App& app)
       Timer1(*this, 30, forms::Running, "Timer1"),
       Timer2(*this, 30, forms::Running, "Timer2"),
       Timer3(*this, 500, forms::Stopped, "Timer3"),
-      app_(app) {
+      host_(host) {
   setBackColour(rgb(255, 255, 255));
 
   lblWord.setFont(plainFont("Calibri", 24));
@@ -65,22 +64,22 @@ frmInicio::frmInicio(App& app)
   lblEsc.onMouseUp = [this](const forms::MouseEvent&) {
     lblEsc.setBackStyle(forms::BackStyle::Transparent);
   };
-  lblEsc.onClick = [this] { app_.end(); };
+  lblEsc.onClick = [this] { host_.end(); };
 }
 
 void frmInicio::load() {
   Grey = 250;
-  app_.settings()[core::BarColoured] = 0;
-  const platform::OsVersion v = app_.platform().version();
+  host_.settings()[core::BarColoured] = 0;
+  const platform::OsVersion v = host_.platform().version();
   const std::string versionText = std::to_string(v.major) + "." + std::to_string(v.minor);
-  auto& state = app_.state();
+  auto& state = host_.state();
   state.osMajorVersion = v.major;
   state.languageName = forms::upperAscii(ObtenerIdioma(kLocaleEnglishLanguageName));
   if (versionText == "5.1" && state.languageName == "SPANISH") state.xpSpanish = true;
 }
 
 std::string frmInicio::ObtenerIdioma(int code) {
-  return app_.platform().localeInfo(code).value_or(std::string());
+  return host_.platform().localeInfo(code).value_or(std::string());
 }
 
 void frmInicio::Timer1_Timer() {
@@ -108,6 +107,6 @@ void frmInicio::Timer2_Timer() {
 }
 
 void frmInicio::Timer3_Timer() {
-  app_.side().show();
+  host_.showBar();
   unload();
 }

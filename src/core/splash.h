@@ -8,11 +8,13 @@
 #include "forms/form.h"
 #include "forms/timer.h"
 
-class App;
+namespace core {
+class Host;
+}  // namespace core
 
 class frmInicio : public forms::Form {
  public:
-  explicit frmInicio(App& app);
+  explicit frmInicio(core::Host& host);
   // Finds out the system version and the language.
   void load();
 
@@ -34,6 +36,6 @@ class frmInicio : public forms::Form {
   void Timer2_Timer();
   void Timer3_Timer();
 
-  App& app_;
+  core::Host& host_;
   int Grey = 250;
 };

@@ -9,7 +9,7 @@
 
 #include "bar/side_bar.h"
 #include "config/config_window.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "core/settings_file.h"
 #include "fake_platform.h"
 #include "forms/runtime.h"

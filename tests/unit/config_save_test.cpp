@@ -79,7 +79,7 @@ TEST(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
                                       {30, "2"},           {31, "220"},        {33, "1"}};
   EXPECT_EQ(t.platform.files[kSettingsPath], fileWith(lines));
 
-  ASSERT_TRUE(t.app.hasConfig()) << "Save keeps the window open";
+  ASSERT_TRUE(t.app.findConfig() != nullptr) << "Save keeps the window open";
   EXPECT_TRUE(t.side().visible()) << "the rebuilt bar stands collapsed at its edge";
   EXPECT_TRUE(w.visible());
   EXPECT_NE(t.side().serial(), firstBar) << "the bar is rebuilt from the file";
@@ -89,14 +89,14 @@ TEST(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
   t.platform.pointerPos = {1700, 500};  // inside the window, far from the new bar
   t.platform.leftButton = true;
   t.timers.advance(10);
-  ASSERT_TRUE(t.app.hasConfig()) << "a click inside the window still does not close it";
+  ASSERT_TRUE(t.app.findConfig() != nullptr) << "a click inside the window still does not close it";
 
   w.txtNombre[0].selectAll();
   typeText(w.txtNombre[0], "PC");
   click(w.Label[8]);
   lines[0] = "PC";
   EXPECT_EQ(t.platform.files[kSettingsPath], fileWith(lines));
-  EXPECT_FALSE(t.app.hasConfig()) << "Save and close closes";
+  EXPECT_FALSE(t.app.findConfig() != nullptr) << "Save and close closes";
 }
 
 TEST(Save, CloseAndTheOutsideClickLeaveTheFileAsItWas) {
@@ -114,7 +114,7 @@ TEST(Save, CloseAndTheOutsideClickLeaveTheFileAsItWas) {
     } else {
       click(w.lblExit);
     }
-    EXPECT_FALSE(t.app.hasConfig());
+    EXPECT_FALSE(t.app.findConfig() != nullptr);
     EXPECT_EQ(t.platform.files[kSettingsPath], file);
     EXPECT_EQ(t.app.settings()[core::TileName0].text(), "Computer");
   }
@@ -156,7 +156,7 @@ TEST(Save, AFailedWriteLosesNothingAndSaysWhy) {
       EXPECT_EQ(t.platform.messages[0].icon, platform::MessageIcon::Critical);
       EXPECT_TRUE(t.app.settings() == before) << "the settings stay as they were";
       EXPECT_EQ(t.side().serial(), bar) << "the bar stays as it was";
-      ASSERT_TRUE(t.app.hasConfig()) << "the window stays open with the edits";
+      ASSERT_TRUE(t.app.findConfig() != nullptr) << "the window stays open with the edits";
       EXPECT_EQ(w.txtNombre[0].text(), "Edited");
       EXPECT_EQ(w.hscTotal.value(), 6);
 

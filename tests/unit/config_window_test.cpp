@@ -164,12 +164,12 @@ TEST(ConfigShell, TheMenuOpensAtThePointerTogglesTheBarColourAndLabelsRunOnALeft
   save.form().pointerUp(w.frmeBig2, kRightButton, 0, {700, 2300});
   EXPECT_EQ(save.backStyle(), forms::BackStyle::Transparent);
   EXPECT_EQ(save.foreColour(), 16777215);
-  EXPECT_TRUE(t.app.hasConfig()) << "a right release must not run Save and close";
+  EXPECT_TRUE(t.app.findConfig() != nullptr) << "a right release must not run Save and close";
 
   click(w.lblExit, kRightButton);
-  EXPECT_TRUE(t.app.hasConfig());
+  EXPECT_TRUE(t.app.findConfig() != nullptr);
   click(w.lblExit);
-  EXPECT_FALSE(t.app.hasConfig());
+  EXPECT_FALSE(t.app.findConfig() != nullptr);
 }
 
 TEST(ConfigShell, AClickOutsideClosesTheWindowFromItsEdgePixelOn) {
@@ -186,10 +186,10 @@ TEST(ConfigShell, AClickOutsideClosesTheWindowFromItsEdgePixelOn) {
     t.open("ENGLISH", {{core::BarSide, c.side}});
     t.platform.pointerPos = {c.x, 500};
     t.timers.advance(30);
-    EXPECT_TRUE(t.app.hasConfig()) << "no click, no close";
+    EXPECT_TRUE(t.app.findConfig() != nullptr) << "no click, no close";
     t.platform.leftButton = true;
     t.timers.advance(10);
-    EXPECT_EQ(t.app.hasConfig(), !c.closes);
+    EXPECT_EQ(t.app.findConfig() != nullptr, !c.closes);
   }
 }
 
@@ -212,10 +212,10 @@ TEST(ConfigShell, TheClickThatDismissesABoxClosesNothing) {
   ASSERT_EQ(t.platform.aboutBoxes.size(), 1U);
   EXPECT_EQ(ticksWhileOpen, 10);
   t.timers.advance(50);
-  ASSERT_TRUE(t.app.hasConfig()) << "neither the box's clicks nor its dismissal close the window";
+  ASSERT_TRUE(t.app.findConfig() != nullptr) << "neither the box's clicks nor its dismissal close the window";
   t.platform.leftButton = true;
   t.timers.advance(10);
-  EXPECT_FALSE(t.app.hasConfig()) << "the next real click outside does";
+  EXPECT_FALSE(t.app.findConfig() != nullptr) << "the next real click outside does";
 }
 
 TEST(CommandGrid, EachItemOpensItsChooserWithTheCloseBoxBesideIt) {

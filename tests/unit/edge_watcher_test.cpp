@@ -42,6 +42,18 @@ const Side kSides[] = {{0, {1919, 0}, {1900, 500}, {900, 500}},
 
 }  // namespace
 
+TEST(EdgeWatcher, AnIdleCollapsedBarBuildsNoWindowOnItsPolls) {
+  TestApp t;
+  frmSide& bar = settled(t);
+  // Every form takes the next serial of the runtime: one asked for now tells how many were
+  // built since.
+  const int before = t.runtime.nextSerial();
+  t.timers.advance(10000);  // 1 000 polls of the pointer
+  EXPECT_EQ(t.runtime.nextSerial(), before + 1) << "no clock panel built and dropped";
+  EXPECT_EQ(bar.width(), 1);
+  EXPECT_EQ(t.app.findDate(), nullptr);
+}
+
 TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
   struct Case {
     double side;
@@ -60,11 +72,11 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
     if (!c.opens) {
       t.timers.advance(3000);
       EXPECT_EQ(bar.width(), 1);
-      EXPECT_FALSE(t.app.hasDate());
+      EXPECT_FALSE(t.app.findDate() != nullptr);
       continue;
     }
     t.timers.advance(10);  // this tick starts the dwell
-    EXPECT_FALSE(t.app.hasDate()) << "closed again while the bar is collapsed";
+    EXPECT_FALSE(t.app.findDate() != nullptr) << "closed again while the bar is collapsed";
     t.timers.advance(299);
     EXPECT_FALSE(bar.tmrOpen.enabled());
     t.timers.advance(1);  // 300 ms after the tick that found the corner
@@ -184,7 +196,7 @@ TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCl
     EXPECT_EQ(bar.width(), 1);
     EXPECT_EQ(bar.HScroll1.value(), 1);
     EXPECT_EQ(barAlpha(t), 1);
-    EXPECT_FALSE(t.app.hasDate()) << "a tick that finds the bar collapsed closes the clock panel";
+    EXPECT_FALSE(t.app.findDate() != nullptr) << "a tick that finds the bar collapsed closes the clock panel";
   }
 }
 

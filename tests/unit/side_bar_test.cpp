@@ -84,7 +84,7 @@ TEST(SideBarLoad, TheWindowStandsAtItsEdgeAsTallAsTheScreenAndCollapsed) {
     EXPECT_TRUE(bar.visible());
     EXPECT_FALSE(t.platform.topmostCalls.empty());
     EXPECT_EQ(t.platform.topmostCalls.back(), bar.hwnd()) << "topmost again on every resize";
-    ASSERT_TRUE(t.app.hasDate());
+    ASSERT_TRUE(t.app.findDate() != nullptr);
     EXPECT_FALSE(t.app.date().visible());
     EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 1);
   }
@@ -237,6 +237,6 @@ TEST(SideBarLoad, AOneSecondPressOnTheBackgroundEndsTheProgram) {
   EXPECT_TRUE(bar.RightButtonDown);
   t.timers.advance(1000);
   EXPECT_TRUE(t.platform.exited);
-  EXPECT_FALSE(t.app.hasSide());
-  EXPECT_FALSE(t.app.hasDate());
+  EXPECT_FALSE(t.app.findSide() != nullptr);
+  EXPECT_FALSE(t.app.findDate() != nullptr);
 }

@@ -75,15 +75,15 @@ TEST(Splash, TheNameFadesTheBarsGrowTheSquareMarksTheCrossingAndTheBarTakesOver)
   EXPECT_FALSE(s.Timer2.enabled());
   EXPECT_TRUE(s.Timer3.enabled());
   EXPECT_EQ(s.Shape2.height(), 4815);
-  EXPECT_FALSE(t.app.hasSide());
+  EXPECT_FALSE(t.app.findSide() != nullptr);
 
   t.timers.advance(499);
-  EXPECT_FALSE(t.app.hasSide());
-  EXPECT_TRUE(t.app.hasInicio());
+  EXPECT_FALSE(t.app.findSide() != nullptr);
+  EXPECT_TRUE(t.app.findInicio() != nullptr);
   t.timers.advance(1);
-  ASSERT_TRUE(t.app.hasSide());
+  ASSERT_TRUE(t.app.findSide() != nullptr);
   EXPECT_TRUE(t.app.side().visible());
-  EXPECT_FALSE(t.app.hasInicio()) << "the splash unloads itself after the hand-over";
+  EXPECT_FALSE(t.app.findInicio() != nullptr) << "the splash unloads itself after the hand-over";
   EXPECT_FALSE(t.platform.exited);
 }
 
@@ -98,8 +98,8 @@ TEST(Splash, TheCloseLabelShowsItsPressAndEndsTheProgramInAnyState) {
     EXPECT_FALSE(t.platform.exited);
     s.pointerUp(forms::kLeftButton, 0, {7500, 200});
     EXPECT_TRUE(t.platform.exited);
-    EXPECT_FALSE(t.app.hasInicio());
-    EXPECT_FALSE(t.app.hasSide());
+    EXPECT_FALSE(t.app.findInicio() != nullptr);
+    EXPECT_FALSE(t.app.findSide() != nullptr);
     EXPECT_EQ(t.timers.runningCount(), 0U);
   }
   TestApp t;

@@ -92,7 +92,7 @@ TEST(Tiles, AClickOrEnterOpensTheTilesFolderThroughTheShellInTheAnsiCodePage) {
   EXPECT_EQ(t.platform.shellOpened[0].second, "C:\\");
   EXPECT_EQ(t.platform.shellOpened[1].second,
             "C:\\Documents and Settings\\Ana\\Mis documentos\\Mis im\xE1genes");
-  EXPECT_FALSE(t.app.hasConfig()) << "a right click on a tile is a click, not the menu";
+  EXPECT_FALSE(t.app.findConfig() != nullptr) << "a right click on a tile is a click, not the menu";
 
   bar.pointerMove(0, 0, onTile(2));
   enter.pressKey(forms::kKeyReturn);  // Enter opens the highlighted tile, then the last one
@@ -115,11 +115,11 @@ TEST(Tiles, ARightClickOnTheBackgroundOpensAFreshConfigurationWindowAndCollapses
   t.platform.pointerPos = {1900, 50};
   bar.pointerDown(forms::kLeftButton, 0, kBackground);
   bar.pointerUp(forms::kLeftButton, 0, kBackground);
-  EXPECT_FALSE(t.app.hasConfig()) << "a left click on the background does nothing";
+  EXPECT_FALSE(t.app.findConfig() != nullptr) << "a left click on the background does nothing";
 
   bar.pointerDown(forms::kRightButton, 0, kBackground);
   bar.pointerUp(forms::kRightButton, 0, kBackground);
-  ASSERT_TRUE(t.app.hasConfig());
+  ASSERT_TRUE(t.app.findConfig() != nullptr);
   const int first = t.app.config().serial();
   EXPECT_TRUE(t.app.config().visible());
   EXPECT_TRUE(bar.tmrQuit.enabled());
