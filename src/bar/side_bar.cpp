@@ -5,6 +5,7 @@
 
 #include "bar/window_alpha.h"
 #include "core/host.h"
+#include "core/look.h"
 #include "core/settings_file.h"
 #include "forms/ending.h"
 
@@ -14,24 +15,14 @@ using core::Value;
 using forms::rgb;
 
 constexpr int kDesignLeft = -45;
-constexpr int kDesignTop = -375;
 constexpr int kDesignWidth = 3810;
-constexpr int kDesignHeight = 11520;
 constexpr int kTileHeight = 1500;
 constexpr int kTileWidth = 1590;
 constexpr int kCollapsedWidth = 1;
 constexpr int kSmallScreen = 10500;     // below it at load: at most five tiles
 constexpr int kVerySmallScreen = 9255;  // below it when applying: at most five tiles
 constexpr int kBarTopOffset = 90;
-constexpr int kWindowTopShift = 360;
-constexpr int kWindowExtraHeight = 600;
-constexpr forms::Colour kDarkBar = rgb(17, 17, 17);            // 1118481
-constexpr forms::Colour kDefaultBarColour = rgb(27, 88, 184);  // 12081179
 constexpr forms::Colour kWhite = rgb(255, 255, 255);
-constexpr forms::Colour kNameColour = rgb(240, 240, 240);
-constexpr char kDefaultGlyph[] = "\xC3\x8C";  // "Ì"
-const char* const kDesignNames[] = {"Equipo",        "Personal", "Documentos", "Im\xC3\xA1genes",
-                                    "M\xC3\xBAsica", "Videos",   "Descargas"};
 
 forms::Font symbolFont() { return {"Webdings", 45, 400, forms::kSymbolCharset}; }
 
@@ -46,7 +37,7 @@ forms::Colour colourOf(const Value& v) {
 
 frmSide::frmSide(core::Host& host)
     : forms::Form(host.runtime(), "frmSide",
-                  {kDesignLeft, kDesignTop, kDesignWidth, kDesignHeight}),
+                  {kDesignLeft, core::kEdgeWindowTop, kDesignWidth, core::kEdgeWindowHeight}),
       frmeBar(*this, "frmeBar", {0, 240, 1815, 10500}),
       frmeIcon(forms::makeArray<forms::Frame, 7>([this](int i) {
         return forms::Frame(frmeBar, "frmeIcon", {0, kTileHeight * i, 1695, kTileHeight}, false, i);
@@ -85,7 +76,7 @@ frmSide::frmSide(core::Host& host)
     lblRe[k].setForeColour(kWhite);
     lblRe[k].setAlignment(forms::Align::Center);
     lblRe[k].setFont(symbolFont());
-    lblButton[k].setCaption(kDefaultGlyph);
+    lblButton[k].setCaption(core::kDefaultGlyph);
     lblButton[k].setBackColour(rgb(0, 0, 255));
     lblButton[k].setForeColour(kWhite);
     lblButton[k].setAlignment(forms::Align::Center);
@@ -94,7 +85,7 @@ frmSide::frmSide(core::Host& host)
     Labels[k].setForeColour(rgb(224, 224, 224));
     Labels[k].setAlignment(forms::Align::Center);
     Labels[k].setFont({"Segoe UI Light", 12, 300, 0});
-    Labels[k].setCaption(kDesignNames[k]);
+    Labels[k].setCaption(core::kDesignTileNames[k]);
   }
 
   onResize = [this] { host_.platform().makeTopmost(hwnd()); };
@@ -144,16 +135,16 @@ void frmSide::load() {
   frmeBar.setHeight(barHeight);
   frmeBar.setTop(screenH / 2 - barHeight / 2 + kBarTopOffset);
 
-  setTop(top() + kWindowTopShift);
-  setHeight(height() + kWindowExtraHeight);
+  setTop(top() + core::kEdgeWindowTopShift);
+  setHeight(height() + core::kEdgeWindowExtraHeight);
 
-  state.barBackColour = kDarkBar;
+  state.barBackColour = core::kDarkBarColour;
   if (settings[core::BarColoured].number() >= 1) {
     // A hand-edited bar colour that is no colour leaves the bar dark rather than half loaded.
     try {
       state.barBackColour = colourOf(settings[core::BarColour]);
     } catch (const forms::Ending&) {
-      state.barBackColour = kDarkBar;
+      state.barBackColour = core::kDarkBarColour;
     }
   }
   SavedScreenWidth = static_cast<float>(screenW);
@@ -215,12 +206,12 @@ void frmSide::layDefaultTiles() {
     s[core::TilePath0 + 6] = home + "\\Escritorio";
   }
 
-  s[core::BarColour] = kDefaultBarColour;
+  s[core::BarColour] = core::kThemeColour;
   s[core::GlyphFont] = 0;
   s[core::CustomFont] = "Webdings";
   s[core::ClockMode] = 0;
   for (int k = 0; k < core::kTileCount; ++k) {
-    s[core::Glyph0 + k] = kDefaultGlyph;
+    s[core::Glyph0 + k] = core::kDefaultGlyph;
     s[core::GlyphColour0 + k] = kWhite;
   }
 }
@@ -247,7 +238,7 @@ void frmSide::eConfig() {
       s[core::BarSize] = 4;
     }
     for (std::size_t i = 0; i < 7; ++i) Labels[i].setCaption(s[core::TileName0 + int(i)].text());
-    for (auto& label : Labels) label.setForeColour(kNameColour);
+    for (auto& label : Labels) label.setForeColour(core::kLightText);
     for (std::size_t i = 0; i < 7; ++i) {
       lblButton[i].setForeColour(colourOf(s[core::GlyphColour0 + int(i)]));
     }

@@ -5,6 +5,7 @@
 
 #include "clock/battery_pictures.h"
 #include "core/host.h"
+#include "core/look.h"
 #include "forms/ending.h"
 
 namespace {
@@ -18,7 +19,6 @@ constexpr int kRightPadding = 580;  // after the date label
 constexpr int kLabelGap = 360;      // between the time and the other labels
 constexpr int kTimeLeftNoGauge = 660;
 constexpr int kTimeLeftWithGauge = 1320;
-constexpr forms::Colour kTextColour = rgb(240, 240, 240);  // 15790320
 
 std::vector<std::string> split(const std::string& text, char by) {
   std::vector<std::string> pieces;
@@ -100,7 +100,7 @@ frmDate::frmDate(core::Host& host)
 
 void frmDate::load() {
   auto& platform = host_.platform();
-  for (forms::Label* l : {&Label1, &Label2, &Label3}) l->setForeColour(kTextColour);
+  for (forms::Label* l : {&Label1, &Label2, &Label3}) l->setForeColour(core::kLightText);
   setBackColour(host_.state().barBackColour);  // the bar's colour
   setTop(platform.screenHeightTwips() - height() - kEdgeGap);
   cmdIntro.setLeft(-495);  // out of sight; it keeps the focus

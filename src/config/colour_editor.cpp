@@ -7,6 +7,7 @@
 
 #include "config/config_window.h"
 #include "core/host.h"
+#include "core/look.h"
 #include "core/settings.h"
 #include "forms/text.h"
 
@@ -14,9 +15,8 @@ namespace {
 
 constexpr int kRowPitch = 840;
 constexpr int kStripHeight = 360;
-constexpr forms::Colour kGlyphBoxBack = forms::rgb(17, 17, 17);  // 1118481
-constexpr std::int64_t kLineShift = 1973790;                     // RGB(30, 30, 30)
-constexpr std::int64_t kLightTheme = 14474460;                   // RGB(220, 220, 220)
+constexpr std::int64_t kLineShift = 1973790;    // RGB(30, 30, 30)
+constexpr std::int64_t kLightTheme = 14474460;  // RGB(220, 220, 220)
 
 // One component from a number box: the number at the start of its text, rounded half to
 // even, 0 to 255; a text that is no number (1e400 included), a negative one and NaN give 0.
@@ -127,7 +127,7 @@ void frmConfig::eCChange() {
   txtFont.setBackColour(c);
   List1.setBackColour(c);
   for (std::size_t i = 0; i < kRows; ++i) {
-    lblFolder[i].setBackColour(kGlyphBoxBack);
+    lblFolder[i].setBackColour(core::kDarkBarColour);
     txtNombre[i].setBackColour(c);
     txtCarpeta[i].setBackColour(c);
     Check[i].setBackColour(c);

@@ -7,13 +7,13 @@
 
 #include "config/config_texts.h"
 #include "core/host.h"
+#include "core/look.h"
 
 namespace {
 
 using forms::Rect;
 using forms::rgb;
 
-constexpr forms::Colour kWindowColour = rgb(27, 88, 184);  // 12081179
 constexpr forms::Colour kWhite = rgb(255, 255, 255);
 constexpr forms::Colour kGrid = rgb(82, 128, 201);  // 13205586
 constexpr int kStartWidth = 4000;
@@ -21,9 +21,6 @@ constexpr int kOpenWidth = 5175;
 constexpr int kGrowStep = 200;
 constexpr int kSlideStep = 50;
 constexpr int kRestingLeft = 600;
-constexpr int kWindowTop = -375;
-constexpr int kWindowTopShift = 360;
-constexpr int kWindowExtraHeight = 600;
 constexpr int kRowPitch = 840;
 constexpr int kMenuWidth = 2415;
 constexpr int kMenuHeight = 375;
@@ -86,7 +83,8 @@ forms::Shape outline(forms::Container& parent, const char* name, Rect r) {
 }  // namespace
 
 frmConfig::frmConfig(core::Host& host)
-    : forms::Form(host.runtime(), "frmConfig", {0, kWindowTop, kStartWidth, 11520}),
+    : forms::Form(host.runtime(), "frmConfig",
+                  {0, core::kEdgeWindowTop, kStartWidth, core::kEdgeWindowHeight}),
       lblTitle(*this, "lblTitle", {570, 430, 2895, 615}),
       frmeBig1(*this, "frmeBig1", {600, 1320, 4455, 5775}),
       RowBox(forms::makeArray<forms::Shape, kRows>([this](int i) {
@@ -189,7 +187,7 @@ frmConfig::frmConfig(core::Host& host)
 
 void frmConfig::buildLayout() {
   namespace tx = config_texts;
-  setBackColour(kWindowColour);
+  setBackColour(core::kThemeColour);
   setForeColour(kWhite);
   setFont({"Segoe UI", 12.75, 400, 0});
   setActivation(Activation::OnShow);
@@ -201,7 +199,7 @@ void frmConfig::buildLayout() {
 
   for (forms::Frame* f :
        {&frmeBig1, &frmeBig2, &frmeBig3, &frmeBar, &frmeOut, &frmeFont, &frmeColor1, &frmeColor2}) {
-    f->setBackColour(kWindowColour);
+    f->setBackColour(core::kThemeColour);
   }
   frmeColor3.setBackColour(rgb(128, 128, 128));
 
@@ -211,19 +209,17 @@ void frmConfig::buildLayout() {
     lblResp[i].setToolTip(tx::kExportTip);
     boxStyle(lblFolder[i], rgb(224, 224, 224), rgb(64, 64, 64), forms::Align::Center,
              kGlyphBoxFont);
-    lblFolder[i].setText("\xC3\x8C");  // "Ì"
+    lblFolder[i].setText(core::kDefaultGlyph);
     lblFolder[i].setMaxLength(1);
     lblFolder[i].setToolTip(std::string(tx::kGlyphTipStart) + std::to_string(i + 1) + ". ");
-    boxStyle(txtNombre[i], kWhite, kWindowColour, forms::Align::Left, kCaptionFont);
+    boxStyle(txtNombre[i], kWhite, core::kThemeColour, forms::Align::Left, kCaptionFont);
     txtNombre[i].setMaxLength(14);
-    Check[i].setBackColour(kWindowColour);
+    Check[i].setBackColour(core::kThemeColour);
     Check[i].setCaption("Check1");
-    boxStyle(txtCarpeta[i], kWhite, kWindowColour, forms::Align::Left, kCaptionFont);
+    boxStyle(txtCarpeta[i], kWhite, core::kThemeColour, forms::Align::Left, kCaptionFont);
     txtCarpeta[i].setText("C:\\");
   }
-  const char* designNames[] = {"Equipo",        "Personal", "Documentos", "Im\xC3\xA1genes",
-                               "M\xC3\xBAsica", "Videos",   "Descargas"};
-  for (std::size_t i = 0; i < kRows; ++i) txtNombre[i].setText(designNames[i]);
+  for (std::size_t i = 0; i < kRows; ++i) txtNombre[i].setText(core::kDesignTileNames[i]);
 
   // The colour editor.
   frmeColor1.setVisible(false);
@@ -249,13 +245,13 @@ void frmConfig::buildLayout() {
   Label[0].setToolTip(tx::kIconsTip);
   List1.setVisible(false);
   List1.setForeColour(kWhite);
-  List1.setBackColour(kWindowColour);
+  List1.setBackColour(core::kThemeColour);
   List1.setFont(kGlyphListFont);
   cboFont.setVisible(false);
   cboFont.setFont({"Segoe UI", 9.75, 400, 0});
   for (const auto& entry : tx::kFontEntries) cboFont.addItem(entry.spanish);
   frmeFont.setVisible(false);
-  boxStyle(txtFont, kWhite, kWindowColour, forms::Align::Center, kCaptionFont);
+  boxStyle(txtFont, kWhite, core::kThemeColour, forms::Align::Center, kCaptionFont);
   for (forms::ScrollBar* s : {&hscGlass, &hscTime, &hscTotal, &hscLeft}) s->setVisible(false);
   frmeOut.setVisible(false);
   captionStyle(lblOut, "x", kCaptionFont);
@@ -374,12 +370,12 @@ void frmConfig::load() {
   const double barColour = settings[core::BarColour].number();
   ThemeColour = std::isfinite(barColour) && std::abs(barColour) < 2147483648.0
                     ? static_cast<forms::Colour>(barColour)
-                    : kWindowColour;
+                    : core::kThemeColour;
   eCChange();
 
   setHeight(screenH);
-  setTop(top() + kWindowTopShift);
-  setHeight(height() + kWindowExtraHeight);
+  setTop(top() + core::kEdgeWindowTopShift);
+  setHeight(height() + core::kEdgeWindowExtraHeight);
   frmeBig1.setTop(1320);
   frmeBig2.setTop(height() - frmeBig2.height() - 1440);
   frmeBig3.setTop(screenH - (lblExit.height() + 600));
