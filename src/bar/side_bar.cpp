@@ -24,7 +24,7 @@ constexpr int kVerySmallScreen = 9255;  // below it when applying: at most five 
 constexpr int kBarTopOffset = 90;
 constexpr forms::Colour kWhite = rgb(255, 255, 255);
 
-forms::Font symbolFont() { return {"Webdings", 45, 400, forms::kSymbolCharset}; }
+forms::Font symbolFont() { return {core::kDefaultGlyphFont, 45, 400, forms::kSymbolCharset}; }
 
 // A packed colour from a setting; a value that is no colour cannot be applied.
 forms::Colour colourOf(const Value& v) {
@@ -117,7 +117,7 @@ void frmSide::load() {
   const int screenW = platform.screenWidthTwips();
   const int screenH = platform.screenHeightTwips();
 
-  settings[core::GlassAlpha] = 240;
+  settings[core::GlassAlpha] = core::kDefaultGlassAlpha;
   settings[core::BarSize] = 4;
   eLoad();
   state.smallScreen = 0;
@@ -208,7 +208,7 @@ void frmSide::layDefaultTiles() {
 
   s[core::BarColour] = core::kThemeColour;
   s[core::GlyphFont] = 0;
-  s[core::CustomFont] = "Webdings";
+  s[core::CustomFont] = core::kDefaultGlyphFont;
   s[core::ClockMode] = 0;
   for (int k = 0; k < core::kTileCount; ++k) {
     s[core::Glyph0 + k] = core::kDefaultGlyph;
@@ -245,11 +245,11 @@ void frmSide::eConfig() {
     if (s[core::BarSide].number() > 1) s[core::BarSide] = 1;
     for (std::size_t i = 0; i < 7; ++i) lblButton[i].setCaption(s[core::Glyph0 + int(i)].text());
     const double glyphFont = s[core::GlyphFont].number();
-    std::string fontName = "Webdings";
-    for (int f = 0; f < 4; ++f) {
+    std::string fontName = core::kDefaultGlyphFont;
+    for (int f = 0; f < core::kCustomGlyphFont; ++f) {
       if (glyphFont == f) fontName = core::kGlyphFontNames[f];
     }
-    if (glyphFont == 4) fontName = s[core::CustomFont].text();
+    if (glyphFont == core::kCustomGlyphFont) fontName = s[core::CustomFont].text();
     for (auto& label : lblButton) label.setFontName(fontName);
   });
 }

@@ -27,8 +27,8 @@ constexpr int kMenuHeight = 375;
 
 const forms::Font kCaptionFont{"Segoe UI", 12.75, 400, 0};
 const forms::Font kEditorFont{"Segoe UI", 12, 400, 0};
-const forms::Font kGlyphBoxFont{"Webdings", 12.75, 400, forms::kSymbolCharset};
-const forms::Font kGlyphListFont{"Webdings", 27.75, 400, forms::kSymbolCharset};
+const forms::Font kGlyphBoxFont{core::kDefaultGlyphFont, 12.75, 400, forms::kSymbolCharset};
+const forms::Font kGlyphListFont{core::kDefaultGlyphFont, 27.75, 400, forms::kSymbolCharset};
 
 constexpr std::array<Rect, frmConfig::kCommands> kCommandCells{{
     {600, 360, 1935, 375},

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kOtherFont = 4;
 constexpr int kLongestFaceName = 31;  // what a font's face name can hold
 
 bool blank(const std::string& s) {
@@ -27,7 +26,7 @@ void frmConfig::cboFont_Click() {
   const int i = cboFont.listIndex();
   if (i < 0) return;
   host_.settings()[core::GlyphFont] = i;
-  if (i < kOtherFont) {
+  if (i < core::kCustomGlyphFont) {
     applyGlyphFont(core::kGlyphFontNames[i]);
     return;
   }

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr std::array<int, 6> kGlassAlpha{250, 240, 230, 220, 210, 200};
-constexpr int kOtherFont = 4;
 
 // A whole number from a setting, or -1 when it is none.
 int whole(const core::Value& v) {
@@ -27,9 +26,10 @@ void frmConfig::loadSliders() {
 
   // The glyph font; a value that names no font draws Webdings and is shown as Webdings.
   int font = whole(s[core::GlyphFont]);
-  if (font < 0 || font > kOtherFont) font = 0;
-  applyGlyphFont(font == kOtherFont ? s[core::CustomFont].text()
-                                    : core::kGlyphFontNames[static_cast<std::size_t>(font)]);
+  if (font < 0 || font > core::kCustomGlyphFont) font = 0;
+  applyGlyphFont(font == core::kCustomGlyphFont
+                     ? s[core::CustomFont].text()
+                     : core::kGlyphFontNames[static_cast<std::size_t>(font)]);
   cboFont.setListIndex(font);
 
   // Each slider shows its setting at the nearest meaning it can hold: the bar takes any side

@@ -60,10 +60,15 @@ enum Setting : int {
 
 constexpr int kSettingCount = 36;
 
-// The glyph fonts GlyphFont 0 to 3 name; 4 is the font named by CustomFont.
-inline constexpr const char* kGlyphFontNames[] = {"Webdings", "Wingdings", "Wingdings 2",
+// The glyph fonts GlyphFont 0 to 3 name; kCustomGlyphFont is the font named by CustomFont.
+// The first is the glyphs' font until a setting names another.
+inline constexpr char kDefaultGlyphFont[] = "Webdings";
+inline constexpr const char* kGlyphFontNames[] = {kDefaultGlyphFont, "Wingdings", "Wingdings 2",
                                                   "Wingdings 3"};
+constexpr int kCustomGlyphFont = 4;
 constexpr int kTileCount = 7;
+// The opacity of the open bar when no settings file says otherwise.
+constexpr int kDefaultGlassAlpha = 240;
 
 class Settings {
  public:

@@ -16,7 +16,6 @@ namespace core {
 namespace {
 
 constexpr int kShortFileLimit = 30;  // a file of this many lines or fewer applies nothing
-constexpr double kDefaultGlassAlpha = 240;
 
 // Rounds to the nearest 32-bit integer, halves to even; a number out of range cannot be held.
 double roundToInt32(double v) {
