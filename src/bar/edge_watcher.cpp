@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kOpenWidth = 1590;
-constexpr int kCollapsedWidth = 1;
 constexpr int kAlphaStep = 10;
 constexpr int kOpaque = 255;
 constexpr int kLeftCloseLine = 1500;  // twips from the left edge: 100 pixels at 96 DPI

@@ -17,8 +17,6 @@ using forms::rgb;
 constexpr int kDesignLeft = -45;
 constexpr int kDesignWidth = 3810;
 constexpr int kTileHeight = 1500;
-constexpr int kTileWidth = 1590;
-constexpr int kCollapsedWidth = 1;
 constexpr int kSmallScreen = 10500;     // below it at load: at most five tiles
 constexpr int kVerySmallScreen = 9255;  // below it when applying: at most five tiles
 constexpr int kBarTopOffset = 90;
@@ -39,18 +37,18 @@ frmSide::frmSide(core::Host& host)
     : forms::Form(host.runtime(), "frmSide",
                   {kDesignLeft, core::kEdgeWindowTop, kDesignWidth, core::kEdgeWindowHeight}),
       frmeBar(*this, "frmeBar", {0, 240, 1815, 10500}),
-      frmeIcon(forms::makeArray<forms::Frame, 7>([this](int i) {
+      frmeIcon(forms::makeArray<forms::Frame, kTiles>([this](int i) {
         return forms::Frame(frmeBar, "frmeIcon", {0, kTileHeight * i, 1695, kTileHeight}, false, i);
       })),
-      lblRe(forms::makeArray<forms::Label, 7>([this](int i) {
+      lblRe(forms::makeArray<forms::Label, kTiles>([this](int i) {
         return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "lblRe", {0, 0, kTileWidth, 120},
                             i);
       })),
-      lblButton(forms::makeArray<forms::Label, 7>([this](int i) {
+      lblButton(forms::makeArray<forms::Label, kTiles>([this](int i) {
         return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "lblButton",
                             {0, 120, kTileWidth, 1380}, i);
       })),
-      Labels(forms::makeArray<forms::Label, 7>([this](int i) {
+      Labels(forms::makeArray<forms::Label, kTiles>([this](int i) {
         return forms::Label(frmeIcon[static_cast<std::size_t>(i)], "Labels",
                             {0, 1020, kTileWidth, 375}, i);
       })),
@@ -69,7 +67,7 @@ frmSide::frmSide(core::Host& host)
       host_(host) {
   setBackColour(rgb(255, 255, 255));  // the system window colour until load
   frmeBar.setBackColour(rgb(192, 192, 192));
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < kTiles; ++i) {
     const auto k = static_cast<std::size_t>(i);
     frmeIcon[k].setBackColour(rgb(224, 224, 224));
     lblRe[k].setBackColour(rgb(255, 128, 0));
@@ -93,7 +91,7 @@ frmSide::frmSide(core::Host& host)
   onMouseUp = [this](const forms::MouseEvent& e) { Form_MouseUp(e); };
   onMouseMove = [this](const forms::MouseEvent&) { Form_MouseMove(); };
   onClick = [this] { Form_Click(); };
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < kTiles; ++i) {
     for (auto* part : {&lblRe, &lblButton, &Labels}) {
       forms::Label& l = (*part)[static_cast<std::size_t>(i)];
       l.onMouseMove = [this, i](const forms::MouseEvent&) { tileMouseMove(i); };
@@ -152,7 +150,7 @@ void frmSide::load() {
 
   setBackColour(state.barBackColour);
   frmeBar.setBackColour(state.barBackColour);
-  for (int i = 0; i < 7; ++i) setTileBack(i, state.barBackColour);
+  for (int i = 0; i < kTiles; ++i) setTileBack(i, state.barBackColour);
 
   // A logon name the system cannot tell is an empty name.
   Usuario.setCaption(platform.logonName().value_or(std::string()));
@@ -161,7 +159,7 @@ void frmSide::load() {
 
   if (settings[core::BarSide].number() == 0) setLeft(screenW - width());
   setWidth(kCollapsedWidth);
-  for (std::size_t i = 0; i < 7; ++i) {
+  for (std::size_t i = 0; i < kTiles; ++i) {
     lblButton[i].setCaption(settings[core::Glyph0 + static_cast<int>(i)].text());
   }
   host_.fadeClock(1);
@@ -237,13 +235,17 @@ void frmSide::eConfig() {
     if (host_.platform().screenHeightTwips() < kVerySmallScreen && s[core::BarSize].number() > 4) {
       s[core::BarSize] = 4;
     }
-    for (std::size_t i = 0; i < 7; ++i) Labels[i].setCaption(s[core::TileName0 + int(i)].text());
+    for (std::size_t i = 0; i < kTiles; ++i) {
+      Labels[i].setCaption(s[core::TileName0 + int(i)].text());
+    }
     for (auto& label : Labels) label.setForeColour(core::kLightText);
-    for (std::size_t i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < kTiles; ++i) {
       lblButton[i].setForeColour(colourOf(s[core::GlyphColour0 + int(i)]));
     }
     if (s[core::BarSide].number() > 1) s[core::BarSide] = 1;
-    for (std::size_t i = 0; i < 7; ++i) lblButton[i].setCaption(s[core::Glyph0 + int(i)].text());
+    for (std::size_t i = 0; i < kTiles; ++i) {
+      lblButton[i].setCaption(s[core::Glyph0 + int(i)].text());
+    }
     const double glyphFont = s[core::GlyphFont].number();
     std::string fontName = core::kDefaultGlyphFont;
     for (int f = 0; f < core::kCustomGlyphFont; ++f) {

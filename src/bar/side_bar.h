@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "core/settings.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
@@ -15,6 +16,10 @@ class Host;
 
 class frmSide : public forms::Form {
  public:
+  static constexpr int kTiles = core::kTileCount;
+  // What HoverTile and highlightedTile() hold when no tile is meant.
+  static constexpr int kNoTile = kTiles;
+
   explicit frmSide(core::Host& host);
   void load();
   // Loads the settings file into the store and, when it holds 31 lines or more, applies it.
@@ -27,16 +32,16 @@ class frmSide : public forms::Form {
   void eEject();
   // Shows a fresh configuration window and collapses the bar.
   void eOpenConfig();
-  // The lit tile (kept apart from the pointer: a pressed tile is not lit), or 7 for none.
+  // The lit tile (kept apart from the pointer: a pressed tile is not lit), or kNoTile for none.
   [[nodiscard]] int highlightedTile() const;
   // Opens the folder of the lit tile, or with none lit the folder of the tile launched last.
   void launchHighlighted();
 
   forms::Frame frmeBar;
-  std::array<forms::Frame, 7> frmeIcon;
-  std::array<forms::Label, 7> lblRe;
-  std::array<forms::Label, 7> lblButton;
-  std::array<forms::Label, 7> Labels;
+  std::array<forms::Frame, kTiles> frmeIcon;
+  std::array<forms::Label, kTiles> lblRe;
+  std::array<forms::Label, kTiles> lblButton;
+  std::array<forms::Label, kTiles> Labels;
   forms::Frame Frame1;
   forms::Label Usuario;
   forms::ListBox List1;
@@ -50,7 +55,7 @@ class frmSide : public forms::Form {
   forms::Timer tmrEnd;
   forms::Timer tmrCBack;
 
-  int HoverTile = 7;
+  int HoverTile = kNoTile;
   bool RightButtonDown = false;
   float SavedScreenWidth = 0;
   int SavedScreenHeight = 0;
@@ -58,6 +63,11 @@ class frmSide : public forms::Form {
   int CursorY = 0;
 
  private:
+  // The bar collapsed to a twip at its edge, and open as wide as a tile.
+  static constexpr int kCollapsedWidth = 1;
+  static constexpr int kTileWidth = 1590;
+  static constexpr int kOpenWidth = kTileWidth;
+
   void layDefaultTiles();
   void Form_MouseDown(const forms::MouseEvent& e);
   void Form_MouseUp(const forms::MouseEvent& e);

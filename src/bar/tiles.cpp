@@ -7,7 +7,6 @@ namespace {
 
 constexpr forms::Colour kHighlight = forms::rgb(50, 50, 50);  // 3289650
 constexpr forms::Colour kPressed = forms::rgb(60, 60, 60);    // 3947580
-constexpr int kNoTile = 7;
 
 }  // namespace
 
@@ -17,7 +16,7 @@ void frmSide::setTileBack(int i, forms::Colour c) {
 }
 
 void frmSide::NButton() {
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < kTiles; ++i) {
     if (i != HoverTile) setTileBack(i, host_.state().barBackColour);
   }
 }
@@ -45,7 +44,7 @@ void frmSide::launch(int i) {
 }
 
 int frmSide::highlightedTile() const {
-  for (int k = 0; k < 7; ++k) {
+  for (int k = 0; k < kTiles; ++k) {
     if (lblButton[static_cast<std::size_t>(k)].backColour() == kHighlight) return k;
   }
   return kNoTile;
@@ -63,7 +62,7 @@ void frmSide::launchHighlighted() {
 void frmSide::eEject() {
   const core::Value& launch = host_.state().launchIndex;
   const double k = launch.number();
-  if (k < 0 || k > 6 || k != static_cast<int>(k)) return;
+  if (k < 0 || k > kTiles - 1 || k != static_cast<int>(k)) return;
   auto& platform = host_.platform();
   const std::string path = host_.settings()[core::TilePath0 + static_cast<int>(k)].text();
   platform.shellOpen(hwnd(), platform.toAnsi(path));
