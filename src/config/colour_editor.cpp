@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kRowPitch = 840;
-constexpr int kStripHeight = 360;
 constexpr std::int64_t kLineShift = 1973790;    // RGB(30, 30, 30)
 constexpr std::int64_t kLightTheme = 14474460;  // RGB(220, 220, 220)
 

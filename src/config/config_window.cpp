@@ -21,7 +21,6 @@ constexpr int kOpenWidth = 5175;
 constexpr int kGrowStep = 200;
 constexpr int kSlideStep = 50;
 constexpr int kRestingLeft = 600;
-constexpr int kRowPitch = 840;
 constexpr int kMenuWidth = 2415;
 constexpr int kMenuHeight = 375;
 
@@ -88,23 +87,23 @@ frmConfig::frmConfig(core::Host& host)
       lblTitle(*this, "lblTitle", {570, 430, 2895, 615}),
       frmeBig1(*this, "frmeBig1", {600, 1320, 4455, 5775}),
       RowBox(forms::makeArray<forms::Shape, kRows>([this](int i) {
-        return outline(frmeBig1, "RowBox", {0, kRowPitch * i, 3975, 735});
+        return outline(frmeBig1, "RowBox", {0, kRowPitch * i, 3975, kRowHeight});
       })),
       RowSplit(forms::makeArray<forms::Line, kRows>([this](int i) {
-        return forms::Line(frmeBig1, "RowSplit", {0, kRowPitch * i + 360},
-                           {3960, kRowPitch * i + 360}, kWhite);
+        return forms::Line(frmeBig1, "RowSplit", {0, kRowPitch * i + kStripHeight},
+                           {3960, kRowPitch * i + kStripHeight}, kWhite);
       })),
       RowDivider1(forms::makeArray<forms::Line, kRows>([this](int i) {
-        return forms::Line(frmeBig1, "RowDivider", {360, kRowPitch * i}, {360, kRowPitch * i + 360},
-                           kWhite);
+        return forms::Line(frmeBig1, "RowDivider", {360, kRowPitch * i},
+                           {360, kRowPitch * i + kStripHeight}, kWhite);
       })),
       RowDivider2(forms::makeArray<forms::Line, kRows>([this](int i) {
         return forms::Line(frmeBig1, "RowDivider", {3240, kRowPitch * i},
-                           {3240, kRowPitch * i + 360}, kWhite);
+                           {3240, kRowPitch * i + kStripHeight}, kWhite);
       })),
       RowDivider3(forms::makeArray<forms::Line, kRows>([this](int i) {
         return forms::Line(frmeBig1, "RowDivider", {3600, kRowPitch * i},
-                           {3600, kRowPitch * i + 360}, kWhite);
+                           {3600, kRowPitch * i + kStripHeight}, kWhite);
       })),
       lblRespBox(forms::makeArray<forms::Shape, kRows>([this](int i) {
         return outline(frmeBig1, "lblRespBox", {3600, kRowPitch * i, 375, 375});
@@ -137,7 +136,7 @@ frmConfig::frmConfig(core::Host& host)
       Shape24(frmeColor3, "Shape24", {0, 0, 3615, 375}, forms::ShapeStyle::Outline, kWhite),
       lblCC(forms::makeArray<forms::Label, kSwatches>(
           [this](int i) { return forms::Label(frmeColor3, "lblCC", swatchCell(i), i); })),
-      frmeColor2(frmeBig1, "frmeColor2", {0, 360, 3975, 375}),
+      frmeColor2(frmeBig1, "frmeColor2", {0, kStripHeight, 3975, 375}),
       Shape23(frmeColor2, "Shape23", kColourButtonCells[3], forms::ShapeStyle::Outline, kWhite),
       Shape18(frmeColor2, "Shape18", kColourButtonCells[1], forms::ShapeStyle::Outline, kWhite),
       Shape19(frmeColor2, "Shape19", kColourButtonCells[0], forms::ShapeStyle::Outline, kWhite),

@@ -16,7 +16,7 @@ class Host;
 
 class frmConfig : public forms::Form {
  public:
-  static constexpr int kRows = 7;
+  static constexpr int kRows = core::kTileCount;  // a row per tile
   static constexpr int kCommands = 9;
   static constexpr int kSwatches = 20;
 
@@ -116,6 +116,12 @@ class frmConfig : public forms::Form {
   [[nodiscard]] int openSide() const { return openSide_; }
 
  private:
+  // A row of the shortcut block: rows kRowPitch apart, each kRowHeight high, its upper strip
+  // (glyph box, name, check box, "R") kStripHeight high above the folder.
+  static constexpr int kRowPitch = 840;
+  static constexpr int kRowHeight = 735;
+  static constexpr int kStripHeight = 360;
+
   void buildLayout();
   void wireEvents();
   [[nodiscard]] bool english() const;

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kRowHeight = 735;
-constexpr int kRowPitch = 840;
 constexpr int kCtrlA = 1;
 constexpr int kCtrlC = 3;
 constexpr int kCtrlV = 22;
