@@ -8,17 +8,10 @@ namespace forms {
 
 Control::Control(Container* parent, Kind kind, std::string name, Rect rect, int index)
     : parent_(parent), kind_(kind), name_(std::move(name)), index_(index), rect_(rect) {
-  if (parent_ == nullptr) return;
-  parent_->add(this);
-  changed(Change::Added);
+  if (parent_ != nullptr) parent_->add(this);
 }
 
-Control::~Control() {
-  if (parent_ == nullptr) return;
-  form().forget(*this);
-  changed(Change::Removed);
-  parent_->remove(this);
-}
+Control::~Control() = default;
 
 Form& Control::form() {
   Control* c = this;
@@ -76,10 +69,7 @@ void Control::setFontSize(double points) {
   setFont(f);
 }
 
-void Control::setFocus() {
-  if (parent_ == nullptr && kind_ != Kind::Form) return;
-  form().setFocusTo(this);
-}
+void Control::setFocus() { form().setFocusTo(this); }
 
 bool Control::focused() { return form().focusedControl() == this; }
 
@@ -110,18 +100,10 @@ void Control::sendToBack() {
   if (parent_ != nullptr) parent_->restack(this, false);
 }
 
-void Control::changed(Change what) {
-  if (parent_ == nullptr && kind_ != Kind::Form) return;
-  form().notify(*this, what);
-}
+void Control::changed(Change what) { form().notify(*this, what); }
 
 void Control::fire(const std::function<void()>& handler) {
-  if (!handler) return;
-  if (parent_ == nullptr && kind_ != Kind::Form) {
-    handler();
-    return;
-  }
-  form().runtime().dispatch(handler);
+  if (handler) form().runtime().dispatch(handler);
 }
 
 void Control::fireMouse(const std::function<void(const MouseEvent&)>& handler,
@@ -174,10 +156,6 @@ bool Control::pressKey(int key, int shift) {
   return keyDown(key, shift);
 }
 
-Container::~Container() {
-  for (Control* c : children_) c->parent_ = nullptr;
-}
-
 void Container::add(Control* child) {
   // Windowed controls stand above windowless ones: a new windowless child goes just below the
   // lowest windowed sibling.
@@ -189,8 +167,6 @@ void Container::add(Control* child) {
     children_.push_back(child);
   }
 }
-
-void Container::remove(Control* child) { std::erase(children_, child); }
 
 void Container::restack(Control* child, bool front) {
   std::erase(children_, child);

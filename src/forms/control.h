@@ -155,7 +155,6 @@ class Control {
 class Container : public Control {
  public:
   using Control::Control;
-  ~Container() override;
 
   // Children in z-order, bottom first.
   [[nodiscard]] const std::vector<Control*>& children() const { return children_; }
@@ -168,7 +167,6 @@ class Container : public Control {
  private:
   friend class Control;
   void add(Control* child);
-  void remove(Control* child);
   void restack(Control* child, bool front);
   std::vector<Control*> children_;
 };

@@ -25,7 +25,7 @@ void Label::setAutoSize(bool on) {
 AccessKeyText Label::displayText() const { return parseAccessKeys(caption()); }
 
 void Label::fit() {
-  if (!autoSize_ || parent() == nullptr) return;
+  if (!autoSize_) return;
   const Size s = form().runtime().metrics().measure(font(), displayText().text);
   setRect({left(), top(), s.width, s.height});
 }

@@ -67,11 +67,6 @@ void Form::setFocusTo(Control* c) {
   if (c != nullptr) notify(*c, Change::Focus);
 }
 
-void Form::forget(const Control& c) {
-  if (focus_ == &c) focus_ = nullptr;
-  if (capture_ == &c) capture_ = nullptr;
-}
-
 namespace {
 void collectTabStops(const Container& c, std::vector<Control*>& out) {
   for (Control* child : c.children()) {

@@ -78,8 +78,6 @@ class Form : public Container {
   friend class Timer;
   void notify(Control& c, Change what);
   void setFocusTo(Control* c);
-  // A control going away: nothing of the form may point at it any more.
-  void forget(const Control& c);
   void addTimer(Timer* t) { timers_.push_back(t); }
   void removeTimer(Timer* t);
   [[nodiscard]] Point localTo(const Control& target, Container& c, Point p) const;

@@ -20,10 +20,8 @@ class Control;
 class Form;
 class Timer;
 
-// What changed on a control, so that a native peer updates only that. Added comes from the
-// control's constructor once it is attached to its container: the control may still be under
-// construction, so a peer only notes it and makes its native window later. Removed comes from
-// its destructor, when only its address may be used, as a key.
+// What changed on a control, so that a native peer updates only that. A control is built with
+// its window and lives as long as it: a peer makes the native side of every control at once.
 enum class Change {
   Geometry,
   Visibility,
@@ -34,8 +32,6 @@ enum class Change {
   Enabled,
   ZOrder,
   Focus,
-  Added,
-  Removed,
 };
 
 class TimerService {

@@ -411,53 +411,6 @@ TEST(TextBoxes, ClipboardKeysRespectTheLimitTheLockAndTheKeyPressHandler) {
   EXPECT_EQ(box.text(), "xy") << "the first line, without NULs";
 }
 
-namespace {
-// A native side that only writes down what it is told.
-class RecordingPeers final : public PeerFactory {
- public:
-  struct Peer final : FormPeer {
-    explicit Peer(RecordingPeers& o) : owner(o) {}
-    [[nodiscard]] std::uintptr_t handle() const override { return 0x100; }
-    void changed(Control& c, Change what) override {
-      if (what == Change::Added) owner.log += "+" + c.name() + " ";
-      if (what == Change::Removed) owner.log += "-" + c.name() + " ";
-    }
-    RecordingPeers& owner;
-  };
-  std::unique_ptr<FormPeer> createPeer(Form& /*form*/) override {
-    return std::make_unique<Peer>(*this);
-  }
-  std::string log;
-};
-}  // namespace
-
-TEST(Structure, ControlsAddedOrRemovedAfterShowReachTheNativeSideAndLeaveNothingBehind) {
-  TestRuntime t;
-  RecordingPeers peers;
-  t.runtime.setPeerFactory(&peers);
-  Form f(t.runtime, "f", {0, 0, 5000, 5000});
-  Frame frame(f, "frame", {0, 0, 3000, 3000});
-  f.show();
-  auto box = std::make_unique<TextBox>(frame, "late", Rect{100, 100, 1000, 300});
-  auto label = std::make_unique<Label>(f, "tip", Rect{0, 4000, 1000, 300});
-  EXPECT_EQ(peers.log, "+late +tip ");
-  box->typeChar('a');
-  EXPECT_EQ(box->text(), "a") << "a control added after show is usable";
-  box->setFocus();
-  int clicks = 0;
-  label->onClick = [&] { ++clicks; };
-  f.pointerDown(kLeftButton, 0, {500, 4100});  // pressed: the form holds the label
-
-  box.reset();
-  label.reset();
-  EXPECT_EQ(peers.log, "+late +tip -late -tip ");
-  EXPECT_EQ(f.focusedControl(), nullptr);
-  EXPECT_TRUE(frame.children().empty());
-  f.pointerUp(kLeftButton, 0, {500, 4100});  // released over where it was: nothing to click
-  EXPECT_EQ(clicks, 0);
-  t.runtime.setPeerFactory(nullptr);
-}
-
 TEST(Focus, TabMovesThroughShownEnabledControlsTopToBottomAndWraps) {
   TestRuntime t;
   Form f(t.runtime, "f", {0, 0, 9000, 9000});

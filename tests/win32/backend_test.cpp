@@ -1,11 +1,10 @@
 // The Win32 backend for real: windows, styles, painting, native controls and timers, and what
-// an editing window asks of it: controls added and removed after show, text boxes whose editing
-// is the model's, the model's focus, one click per press, and lists filled item by item.
+// an editing window asks of it: text boxes whose editing is the model's, the model's focus, one
+// click per press, and lists filled item by item.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,13 +45,6 @@ std::wstring textOf(HWND h) {
   wchar_t buffer[256] = {};
   GetWindowTextW(h, buffer, 256);
   return buffer;
-}
-
-// The top child of `parent` of one window class, once there is one; nullptr after 5 s.
-HWND childOf(HWND parent, const wchar_t* cls) {
-  HWND h = nullptr;
-  wintest::waitFor([&] { return (h = FindWindowExW(parent, nullptr, cls, nullptr)) != nullptr; });
-  return h;
 }
 
 std::pair<DWORD, DWORD> selectionOf(HWND edit) {
@@ -234,80 +226,6 @@ TEST(Backend, ALayeredWindowKeepsPaintingAsItGrows) {
   EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 50, 100 + 30, rgb(0, 0, 255)); }));
   EXPECT_TRUE(pixelIs(100 + 50, 100 + 5, rgb(17, 17, 17)));
   f.unload();
-}
-
-TEST(Backend, ControlsAddedAfterShowGetWindowsAndRemovedOnesLeaveNothing) {
-  Rig rig;
-  forms::Form f(rig.runtime, "f", {1500, 1500, 6000, 4500});
-  f.setActivation(forms::Form::Activation::OnShow);
-  f.setBackColour(rgb(255, 0, 0));
-  f.show();
-  activate(f);
-  HWND top = hwndOf(f);
-
-  auto late = std::make_unique<forms::TextBox>(f, "late", forms::Rect{150, 150, 2000, 375});
-  auto lateLabel =
-      std::make_unique<forms::Label>(f, "lateLabel", forms::Rect{3000, 150, 1500, 750});
-  lateLabel->setBackColour(rgb(0, 0, 255));
-  lateLabel->setToolTip("late tip");
-  HWND edit = childOf(top, L"Edit");
-  ASSERT_NE(edit, nullptr) << "a text box added after show gets its edit box";
-  SendMessageW(edit, WM_CHAR, 'o', 0);
-  EXPECT_EQ(late->text(), "o");
-  EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 250, 100 + 30, rgb(0, 0, 255)); }))
-      << "a label added after show is painted";
-
-  // A frame added later, with a box inside it made in the same breath.
-  auto frame = std::make_unique<forms::Frame>(f, "frame", forms::Rect{150, 1500, 3000, 1500});
-  auto inFrame =
-      std::make_unique<forms::TextBox>(*frame, "inFrame", forms::Rect{150, 150, 2000, 375});
-  HWND frameWindow = childOf(top, L"TervaloFrame");
-  HWND inner = childOf(frameWindow, L"Edit");
-  ASSERT_NE(inner, nullptr);
-  EXPECT_EQ(FindWindowExW(frameWindow, inner, L"Edit", nullptr), nullptr)
-      << "made once, not again on its own";
-  SendMessageW(inner, WM_CHAR, 'x', 0);
-  EXPECT_EQ(inFrame->text(), "x");
-
-  // A removed box takes its window along at once; what is sent to it reaches no model.
-  SetFocus(edit);
-  late.reset();
-  EXPECT_FALSE(IsWindow(edit));
-  SendMessageW(edit, WM_CHAR, 'x', 0);
-  SendMessageW(GetFocus(), WM_CHAR, 'x', 0);
-  keyDown(GetFocus(), VK_DELETE);
-  wintest::pumpMessages();
-  EXPECT_EQ(f.focusedControl(), nullptr);
-  lateLabel.reset();
-  EXPECT_TRUE(wintest::waitFor([&] { return pixelIs(100 + 250, 100 + 30, rgb(255, 0, 0)); }))
-      << "a removed label is painted away";
-
-  // A removed frame takes the windows inside it along; the box it leaves behind has none.
-  frame.reset();
-  EXPECT_FALSE(IsWindow(frameWindow));
-  SendMessageW(inner, WM_CHAR, 'y', 0);
-  inFrame->setText("no window");
-  inFrame.reset();
-  wintest::pumpMessages();
-
-  // Added and removed before their windows were made: nothing is made, nothing is left, even
-  // of a box its frame left behind.
-  auto brief = std::make_unique<forms::Frame>(f, "brief", forms::Rect{150, 1500, 3000, 1500});
-  auto orphan = std::make_unique<forms::TextBox>(*brief, "orphan", forms::Rect{0, 0, 900, 375});
-  auto fleeting = std::make_unique<forms::TextBox>(f, "fleeting", forms::Rect{0, 0, 900, 375});
-  brief.reset();
-  orphan.reset();
-  fleeting.reset();
-  wintest::pumpMessages();
-  EXPECT_EQ(FindWindowExW(top, nullptr, L"TervaloFrame", nullptr), nullptr);
-  EXPECT_EQ(FindWindowExW(top, nullptr, L"Edit", nullptr), nullptr);
-
-  // The form goes on: a new box gets a window and takes keys.
-  forms::TextBox again(f, "again", {150, 600, 2000, 375});
-  HWND againEdit = childOf(top, L"Edit");
-  ASSERT_NE(againEdit, nullptr);
-  SendMessageW(againEdit, WM_CHAR, 'z', 0);
-  EXPECT_EQ(again.text(), "z");
 }
 
 TEST(Backend, TextBoxKeysClipboardAndContextMenuGoThroughTheModel) {

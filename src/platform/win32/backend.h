@@ -54,20 +54,6 @@ class Backend final : public forms::TimerService,
   // Runs the message loop until WM_QUIT.
   static int runMessageLoop();
 
-  // While the program takes down a control's window, the messages the system sends about it
-  // (focus moving away, the parent told) reach no model: the control is half destroyed.
-  class Quiet {
-   public:
-    explicit Quiet(Backend& b) : b_(b) { ++b_.quiet_; }
-    ~Quiet() { --b_.quiet_; }
-    Quiet(const Quiet&) = delete;
-    Quiet& operator=(const Quiet&) = delete;
-
-   private:
-    Backend& b_;
-  };
-  [[nodiscard]] bool quiet() const { return quiet_ > 0; }
-
   // A form window with work for when no handler runs any more (FormWindow::eventDone).
   void afterEvent(FormWindow& window) { afterEvent_.insert(&window); }
   void forget(FormWindow& window) { afterEvent_.erase(&window); }
@@ -85,7 +71,6 @@ class Backend final : public forms::TimerService,
   UINT_PTR nextTimerId_ = 1;
   std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
   MemoryDc measureDc_;
-  int quiet_ = 0;
   std::unordered_set<FormWindow*> afterEvent_;
 };
 

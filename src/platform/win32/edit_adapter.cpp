@@ -100,7 +100,7 @@ class EditAdapter final : public NativeAdapter {
         return released(msg, wp, lp);
       case WM_LBUTTONDBLCLK: {
         const LRESULT r = passOn(msg, wp, lp);
-        if (attached()) box_.dblClick();
+        box_.dblClick();
         return r;
       }
       default:
@@ -124,7 +124,6 @@ class EditAdapter final : public NativeAdapter {
 
   LRESULT pressed(UINT msg, WPARAM wp, LPARAM lp) {
     const LRESULT r = passOn(msg, wp, lp);
-    if (!attached()) return r;
     readSelection();
     pressedButton_ = buttonOf(msg);
     box_.mouseDown(pressedButton_, keyShiftState(), backend_.toTwips(GET_X_LPARAM(lp)),
@@ -137,13 +136,12 @@ class EditAdapter final : public NativeAdapter {
     const bool clicks = pressedButton_ == button && button != forms::kMiddleButton;
     if (pressedButton_ == button) pressedButton_ = 0;
     const LRESULT r = passOn(msg, wp, lp);
-    if (!attached()) return r;
     readSelection();
     const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     box_.mouseUp(button, keyShiftState(), backend_.toTwips(at.x), backend_.toTwips(at.y));
     RECT client;
     GetClientRect(hwnd(), &client);
-    if (clicks && attached() && PtInRect(&client, at) != FALSE) box_.click();
+    if (clicks && PtInRect(&client, at) != FALSE) box_.click();
     return r;
   }
 
@@ -167,7 +165,7 @@ class EditAdapter final : public NativeAdapter {
     readSelection();
     const int key = static_cast<int>(wp);
     const int shift = keyShiftState();
-    if (box_.pressKey(key, shift) || !attached()) return 0;
+    if (box_.pressKey(key, shift)) return 0;
     // The clipboard chords the native box would carry out by itself, past the model.
     if (key == VK_INSERT && shift == forms::kShift) {
       box_.paste();

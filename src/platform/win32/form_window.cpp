@@ -21,13 +21,6 @@ constexpr UINT kSettleMessage = WM_APP + 1;
 // True when `inner` is `outer` or lies inside it.
 bool within(HWND outer, HWND inner) { return inner == outer || IsChild(outer, inner) != FALSE; }
 
-// The form a control belongs to now, or nullptr when a removed container left it behind.
-const forms::Control* rootOf(const forms::Control& c) {
-  const forms::Control* r = &c;
-  while (r->parent() != nullptr) r = r->parent();
-  return r;
-}
-
 }  // namespace
 
 FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend), form_(form) {
@@ -55,7 +48,6 @@ FormWindow::~FormWindow() {
   for (auto& [h, n] : nodes_) SetWindowLongPtrW(h, GWLP_USERDATA, 0);
   byHwnd_.clear();
   adapters_.clear();
-  retiredAdapters_.clear();
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
   if (top_ != nullptr) DestroyWindow(top_);
 }
@@ -116,100 +108,7 @@ void FormWindow::requestSettle() {
 
 void FormWindow::settle() {
   settlePosted_ = false;
-  const std::vector<forms::Control*> added = std::move(added_);
-  added_.clear();
-  addedSet_.clear();
-  for (forms::Control* c : added) createAdded(*c);
-  std::vector<NativeAdapter*> stale;
-  for (auto& [c, a] : adapters_) {
-    if (a->stale()) stale.push_back(a.get());
-  }
-  for (NativeAdapter* a : stale) {
-    if (adapterAt(reinterpret_cast<LPARAM>(a->hwnd())) == a) a->settle();
-  }
-  // The control that had the keyboard was removed: the keyboard stays in the form.
-  if (GetFocus() == top_) focusInside();
-}
-
-void FormWindow::createAdded(forms::Control& c) {
-  // Made already with the frame it was added to.
-  if (adapters_.count(&c) != 0) return;
-  HWND parent = c.parent() != nullptr ? hwndOf(*c.parent()) : nullptr;
-  if (parent == nullptr) return;
-  createControl(c, parent);
-  if (c.windowless()) {
-    if (c.shown()) InvalidateRect(parent, &painted_[&c].rect, FALSE);
-  } else if (form_.focusedControl() == &c && hasKeyboard()) {
-    SetFocus(hwndOf(c));
-  }
-}
-
-void FormWindow::remove(const forms::Control& c) {
-  if (addedSet_.erase(&c) != 0) std::erase(added_, &c);
-  // Controls announced inside a removed container were left without one: they are never
-  // announced as removed, so forget them now.
-  if (c.isContainer()) {
-    std::erase_if(added_, [&](forms::Control* a) {
-      if (rootOf(*a) == &form_) return false;
-      addedSet_.erase(a);
-      return true;
-    });
-  }
-  // Destroying a window moves the focus and tells its parent: none of that may reach the model,
-  // which is in the middle of destroying the control.
-  Backend::Quiet quiet(backend_);
-  auto it = adapters_.find(&c);
-  if (it == adapters_.end()) {
-    auto drawn = painted_.find(&c);
-    if (drawn != painted_.end()) {
-      InvalidateRect(drawn->second.container, &drawn->second.rect, FALSE);
-      painted_.erase(drawn);
-    }
-    forgetTool(&c);
-    return;
-  }
-  HWND h = it->second->hwnd();
-  if (nodes_.count(h) != 0) forgetInside(h);
-  retire(c);
-  DestroyWindow(h);
-}
-
-void FormWindow::forgetInside(HWND frame) {
-  std::vector<const forms::Control*> inside;
-  for (auto& [c, a] : adapters_) {
-    if (a->hwnd() != frame && within(frame, a->hwnd())) inside.push_back(c);
-  }
-  for (const forms::Control* c : inside) retire(*c);
-  std::erase_if(painted_, [&](const auto& entry) { return within(frame, entry.second.container); });
-  std::vector<const forms::Control*> tools;
-  for (auto& [c, tool] : tools_) {
-    if (within(frame, tool.hwnd)) tools.push_back(c);
-  }
-  for (const forms::Control* c : tools) forgetTool(c);
-}
-
-void FormWindow::retire(const forms::Control& c) {
-  auto it = adapters_.find(&c);
-  if (it == adapters_.end()) return;
-  std::unique_ptr<NativeAdapter> adapter = std::move(it->second);
-  adapters_.erase(it);
-  HWND h = adapter->hwnd();
-  adapter->detach();
-  byHwnd_.erase(h);
-  forgetTool(&c);
-  auto node = nodes_.find(h);
-  if (node != nodes_.end()) {
-    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
-    retiredNodes_.push_back(std::move(node->second));
-    nodes_.erase(node);
-  }
-  // A handler of the control's own message may be running: free its adapter afterwards.
-  retiredAdapters_.push_back(std::move(adapter));
-  if (backend_.runtime().depth() == 0) {
-    eventDone();
-  } else {
-    backend_.afterEvent(*this);
-  }
+  for (auto& entry : adapters_) entry.second->settle();
 }
 
 void FormWindow::syncTooltip(forms::Control& c) {
@@ -276,22 +175,10 @@ void FormWindow::formChanged(forms::Change what) {
 
 void FormWindow::changed(forms::Control& c, forms::Change what) {
   using forms::Change;
-  if (what == Change::Added) {
-    // The control may still be under construction: note it, make its window later.
-    if (addedSet_.insert(&c).second) added_.push_back(&c);
-    requestSettle();
-    return;
-  }
-  if (what == Change::Removed) {
-    remove(c);
-    return;
-  }
   if (&c == &form_) {
     formChanged(what);
     return;
   }
-  // Its window, when made, shows the model as it is then.
-  if (addedSet_.count(&c) != 0) return;
   if (c.windowless()) {
     invalidateWindowless(c, what);
     if (what == Change::Geometry || what == Change::Appearance) syncTooltip(c);
@@ -328,8 +215,6 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
 
 void FormWindow::eventDone() {
   if (placePending_) place();
-  retiredAdapters_.clear();
-  retiredNodes_.clear();
 }
 
 void FormWindow::place() {
@@ -476,8 +361,7 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
 
 LRESULT CALLBACK FormWindow::containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* node = reinterpret_cast<Node*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  // While a control is being taken down the model is half way through destroying it.
-  if (node == nullptr || node->owner->backend_.quiet()) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (node == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = 0;
   // The whole message is one event: a form unloaded by it is freed only after we are done.
   node->owner->backend_.runtime().dispatch(

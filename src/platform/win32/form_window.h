@@ -1,20 +1,14 @@
 // The native peer of a form: a borderless top-level window, a node for it and for every frame
 // (a container window that paints its windowless children and hears the mouse), and a native
 // adapter for every windowed control. It knows no control kind: what a kind does is its
-// adapter's, and how windowless controls look is the painter's.
-//
-// The form's structure may change after it is shown. A control announced as added gets its
-// window soon after the running event (its object may still be under construction when it is
-// announced); a control announced as removed loses its window, subclass, tooltip and painted
-// area at once, and a frame takes everything inside it along.
+// adapter's, and how windowless controls look is the painter's. Every control of the form is
+// built before its native window is made, and lives as long as the form.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 #include <unordered_map>
-#include <unordered_set>
-#include <vector>
 
 #include "forms/form.h"
 #include "forms/runtime.h"
@@ -35,8 +29,7 @@ class FormWindow final : public forms::FormPeer {
     return reinterpret_cast<std::uintptr_t>(top_);
   }
   void changed(forms::Control& control, forms::Change what) override;
-  // No handler runs any more: the window takes the place the form's last event gave it, and
-  // what was removed while handlers ran is freed.
+  // No handler runs any more: the window takes the place the form's last event gave it.
   void eventDone();
 
   // The window procedure of the form's and the frames' windows.
@@ -67,14 +60,9 @@ class FormWindow final : public forms::FormPeer {
   void addNode(forms::Container& container, HWND hwnd);
   void createChildren(forms::Container& container, HWND parent);
   void createControl(forms::Control& c, HWND parent);
-  // Makes the windows of the controls added since the last settle, rebuilds what the adapters
-  // put off, and gives the keyboard back to a control when the one that had it was removed.
+  // Rebuilds what the adapters put off.
   void settle();
   void requestSettle();
-  void createAdded(forms::Control& c);
-  void remove(const forms::Control& c);
-  void forgetInside(HWND frame);
-  void retire(const forms::Control& c);
   void syncTooltip(forms::Control& c);
   void forgetTool(const forms::Control* c);
   void invalidateWindowless(forms::Control& c, forms::Change what);
@@ -97,13 +85,6 @@ class FormWindow final : public forms::FormPeer {
   std::unordered_map<HWND, NativeAdapter*> byHwnd_;
   std::unordered_map<const forms::Control*, Drawn> painted_;
   std::unordered_map<const forms::Control*, Tool> tools_;
-  // Announced, not yet made, in the order they came.
-  std::vector<forms::Control*> added_;
-  std::unordered_set<const forms::Control*> addedSet_;
-  // Removed while a handler ran: one of them may be the one whose message is being handled, or
-  // one a handler that opened a modal box will return to.
-  std::vector<std::unique_ptr<NativeAdapter>> retiredAdapters_;
-  std::vector<std::unique_ptr<Node>> retiredNodes_;
   bool settlePosted_ = false;
   bool placePending_ = false;
   int nextId_ = 100;

@@ -14,7 +14,9 @@ namespace win32 {
 NativeAdapter::NativeAdapter(Backend& backend, forms::Control& control)
     : backend_(backend), control_(control) {}
 
-NativeAdapter::~NativeAdapter() { detach(); }
+NativeAdapter::~NativeAdapter() {
+  if (attached_) RemoveWindowSubclass(hwnd_, subclassProc, 1);
+}
 
 HWND NativeAdapter::create(HWND parent, int id) {
   DWORD s = WS_CHILD | WS_CLIPSIBLINGS | style();
@@ -36,11 +38,6 @@ HWND NativeAdapter::create(HWND parent, int id) {
   // A new window shows the model at once.
   settle();
   return hwnd_;
-}
-
-void NativeAdapter::detach() {
-  if (attached_) RemoveWindowSubclass(hwnd_, subclassProc, 1);
-  attached_ = false;
 }
 
 void NativeAdapter::sync(forms::Change what) {
@@ -121,15 +118,12 @@ NativeAdapter::Bypass::~Bypass() {
 }
 
 LRESULT NativeAdapter::passOn(UINT msg, WPARAM wp, LPARAM lp) {
-  // A handler may have removed the control and its window while the message was on its way.
-  return attached_ ? DefSubclassProc(hwnd_, msg, wp, lp) : 0;
+  return DefSubclassProc(hwnd_, msg, wp, lp);
 }
 
-LRESULT CALLBACK NativeAdapter::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+LRESULT CALLBACK NativeAdapter::subclassProc(HWND /*hwnd*/, UINT msg, WPARAM wp, LPARAM lp,
                                              UINT_PTR /*id*/, DWORD_PTR data) {
   auto* self = reinterpret_cast<NativeAdapter*>(data);
-  // While the program takes a control down, the messages that causes are the system's alone.
-  if (self->backend_.quiet()) return DefSubclassProc(hwnd, msg, wp, lp);
   LRESULT result = 0;
   // The whole message is one event: a form unloaded by it is freed only after we are done.
   self->backend_.runtime().dispatch([&] { result = self->handle(msg, wp, lp); });

@@ -26,12 +26,7 @@ class NativeAdapter {
   // Makes the native window under `parent`, in line with the model, and subclasses it when the
   // kind takes keys.
   HWND create(HWND parent, int id);
-  // Removes the subclass: from now on no message reaches the model through this adapter, and
-  // the control it was made for may be gone.
-  void detach();
-  [[nodiscard]] bool attached() const { return attached_; }
   [[nodiscard]] HWND hwnd() const { return hwnd_; }
-  [[nodiscard]] forms::Control& control() const { return control_; }
 
   // The model's change reaches the native window: Geometry, Appearance, Text, Value and List.
   // Visibility, enabled state, focus and z-order are the form window's, the same for every kind.
@@ -58,7 +53,7 @@ class NativeAdapter {
   // (pressKey), and what the program did not take, and every character after the model's
   // key-press handler, to the native control.
   virtual LRESULT message(UINT msg, WPARAM wp, LPARAM lp);
-  // Hands the message on to the native control; nothing once the control is gone.
+  // Hands the message on to the native control.
   LRESULT passOn(UINT msg, WPARAM wp, LPARAM lp);
   // Messages the program sends the control in bulk (a list's items) go straight to it: under
   // Wine each message through a subclass costs as much as a hundred plain ones, more as the
