@@ -11,8 +11,24 @@ namespace {
 constexpr int kFirstGlyphCode = 33;
 constexpr int kLastGlyphCode = 255;
 constexpr int kOpenListHeight = 2550;
-constexpr std::array<forms::Point, 6> kCloseBoxAt{
-    {{240, 360}, {4560, 360}, {240, 840}, {4560, 840}, {240, 1320}, {4560, 1320}}};
+
+// The choosers the first six items open over their own cells, in the items' order, each with
+// the place of the close box beside it.
+struct Chooser {
+  forms::Control* control;
+  forms::Point closeBoxAt;
+};
+
+std::array<Chooser, frmConfig::kChoosers> choosers(frmConfig& w) {
+  return {{{&w.List1, {240, 360}},
+           {&w.cboFont, {4560, 360}},
+           {&w.hscGlass, {240, 840}},
+           {&w.hscTime, {4560, 840}},
+           {&w.hscTotal, {240, 1320}},
+           {&w.hscLeft, {4560, 1320}}}};
+}
+
+bool isChooser(int index) { return index >= 0 && index < frmConfig::kChoosers; }
 
 }  // namespace
 
@@ -21,75 +37,38 @@ void frmConfig::Label_Click(int index) {
            &cboFont, &hscGlass, &hscTime, &hscTotal, &hscLeft, &frmeOut, &frmeFont}) {
     c->setVisible(false);
   }
-  switch (index) {
-    case 0: {
-      List1.setVisible(true);
+  if (isChooser(index)) {
+    choosers(*this)[static_cast<std::size_t>(index)].control->setVisible(true);
+    if (index == kIconsItem) {
       List1.clear();
       auto& platform = host_.platform();
       for (int code = kFirstGlyphCode; code <= kLastGlyphCode; ++code) {
         List1.addItem(platform.fromAnsi(std::string(1, static_cast<char>(code))));
       }
       List1.setHeight(kOpenListHeight);
-      break;
     }
-    case 1:
-      cboFont.setVisible(true);
-      break;
-    case 2:
-      hscGlass.setVisible(true);
-      break;
-    case 3:
-      hscTime.setVisible(true);
-      break;
-    case 4:
-      hscTotal.setVisible(true);
-      break;
-    case 5:
-      hscLeft.setVisible(true);
-      break;
-    case 6:
-      showAbout();
-      break;
-    case 7:
-      eExe();
-      break;
-    case 8:
-      if (eExe()) unload();
-      break;
-    default:
-      break;
+  } else if (index == kAboutItem) {
+    showAbout();
+  } else if (index == kSaveItem) {
+    eExe();
+  } else if (index == kSaveAndCloseItem) {
+    if (eExe()) unload();
   }
   OpenChooser = index;
-  if (index >= 0 && index <= 5) {
-    const forms::Point at = kCloseBoxAt[static_cast<std::size_t>(index)];
-    frmeOut.setRect({at.x, at.y, frmeOut.width(), frmeOut.height()});
-    frmeOut.setVisible(true);
-  }
+  if (isChooser(index)) showCloseBox(index);
+}
+
+void frmConfig::showCloseBox(int chooser) {
+  const forms::Point at = choosers(*this)[static_cast<std::size_t>(chooser)].closeBoxAt;
+  frmeOut.setRect({at.x, at.y, frmeOut.width(), frmeOut.height()});
+  frmeOut.setVisible(true);
 }
 
 void frmConfig::lblOut_Click() {
-  switch (OpenChooser) {
-    case 0:
-      List1.setVisible(false);
-      break;
-    case 1:
-      cboFont.setVisible(false);
-      frmeFont.setVisible(false);
-      break;
-    case 2:
-      hscGlass.setVisible(false);
-      break;
-    case 3:
-      hscTime.setVisible(false);
-      break;
-    case 4:
-      hscTotal.setVisible(false);
-      break;
-    case 5:
-      hscLeft.setVisible(false);
-      break;
-    default:
-      break;
+  if (isChooser(OpenChooser)) {
+    choosers(*this)[static_cast<std::size_t>(OpenChooser)].control->setVisible(false);
+    // The font chooser's box for another font goes with it.
+    if (OpenChooser == kFontItem) frmeFont.setVisible(false);
   }
   frmeOut.setVisible(false);
 }

@@ -382,7 +382,7 @@ void frmConfig::load() {
   lblExitBox.setLeft(lblExit.left());
   if (openSide_ == 0) setLeft(screenW - width());
 
-  Label[3].setBackColour(rgb(10, 10, 10));
+  Label[kClockItem].setBackColour(rgb(10, 10, 10));
   lblColor[0].setBackColour(rgb(47, 24, 1));
   lblColor[1].setBackColour(rgb(78, 0, 0));
 

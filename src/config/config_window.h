@@ -17,7 +17,21 @@ class Host;
 class frmConfig : public forms::Form {
  public:
   static constexpr int kRows = core::kTileCount;  // a row per tile
-  static constexpr int kCommands = 9;
+  // The items of the command grid, in its order. Those before kAboutItem open a chooser over
+  // their own cell: the glyph list, the font, then the glass, clock, size and side sliders.
+  enum CommandItem : int {
+    kIconsItem,
+    kFontItem,
+    kGlassItem,
+    kClockItem,
+    kSizeItem,
+    kSideItem,
+    kAboutItem,
+    kSaveItem,
+    kSaveAndCloseItem,
+  };
+  static constexpr int kCommands = kSaveAndCloseItem + 1;
+  static constexpr int kChoosers = kAboutItem;
   static constexpr int kSwatches = 20;
 
   explicit frmConfig(core::Host& host);
@@ -141,6 +155,8 @@ class frmConfig : public forms::Form {
   // Command grid.
   void Label_Click(int index);
   void lblOut_Click();
+  // Shows the close box beside chooser `chooser`'s cell.
+  void showCloseBox(int chooser);
   void showAbout();
 
   // Shortcut rows and glyph boxes.

@@ -37,9 +37,8 @@ void frmConfig::cboFont_Click() {
     txtFont.setFocus();
     txtFont.selectAll();
   }
-  OpenChooser = 1;
-  frmeOut.setRect({4560, 360, frmeOut.width(), frmeOut.height()});
-  frmeOut.setVisible(true);
+  OpenChooser = kFontItem;
+  showCloseBox(kFontItem);
 }
 
 void frmConfig::txtFont_KeyPress(int& key) {
