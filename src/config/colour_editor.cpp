@@ -2,6 +2,7 @@
 // palette of twenty swatches, and the buttons that give the colour to one glyph, to all of
 // them, or to the window itself.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -24,11 +25,15 @@ int component(const std::string& text) {
   return v > 255 ? 255 : static_cast<int>(v);
 }
 
-// Splits a packed colour the way the number boxes show it.
-void split(forms::Colour c, int& r, int& g, int& b) {
-  b = c / 65536;
-  g = (c - 65536 * b) / 256;
-  r = c - 65536 * b - 256 * g;
+// Shows a packed colour in the three number boxes, split the way they show it. Blue goes in
+// first, then green, then red: each box's change repaints the preview.
+void showColour(std::array<forms::TextBox, 3>& boxes, forms::Colour c) {
+  const int b = c / 65536;
+  const int g = (c - 65536 * b) / 256;
+  const int r = c - 65536 * b - 256 * g;
+  boxes[2].setText(std::to_string(b));
+  boxes[1].setText(std::to_string(g));
+  boxes[0].setText(std::to_string(r));
 }
 
 }  // namespace
@@ -43,38 +48,28 @@ void frmConfig::lblFolder_Click(int index) {
   SelectedGlyph = index;
   frmeColor1.setVisible(true);
   frmeColor2.setVisible(true);
-  frmeColor3.setVisible(false);
-  lblColor[3].setCaption("+");
+  foldPalette();
   eColor();
 }
 
 void frmConfig::closeColourEditor() {
   frmeColor1.setVisible(false);
   frmeColor2.setVisible(false);
+  foldPalette();
+}
+
+void frmConfig::foldPalette() {
   frmeColor3.setVisible(false);
-  lblColor[3].setCaption("+");
+  lblColor[kPaletteToggle].setCaption("+");
 }
 
 void frmConfig::eColor() {
-  int r = 0;
-  int g = 0;
-  int b = 0;
-  split(lblFolder[static_cast<std::size_t>(SelectedGlyph)].foreColour(), r, g, b);
-  txtRGB[2].setText(std::to_string(b));
-  txtRGB[1].setText(std::to_string(g));
-  txtRGB[0].setText(std::to_string(r));
+  showColour(txtRGB, lblFolder[static_cast<std::size_t>(SelectedGlyph)].foreColour());
 }
 
 void frmConfig::lblCC_Click(int index) {
-  int r = 0;
-  int g = 0;
-  int b = 0;
-  split(lblCC[static_cast<std::size_t>(index)].backColour(), r, g, b);
-  txtRGB[2].setText(std::to_string(b));
-  txtRGB[1].setText(std::to_string(g));
-  txtRGB[0].setText(std::to_string(r));
-  frmeColor3.setVisible(false);
-  lblColor[3].setCaption("+");
+  showColour(txtRGB, lblCC[static_cast<std::size_t>(index)].backColour());
+  foldPalette();
 }
 
 forms::Colour frmConfig::previewColour() const {
@@ -96,9 +91,9 @@ void frmConfig::txtRGB_KeyPress(int index, int& key) {
 }
 
 void frmConfig::lblColor_Click(int index) {
-  if (index == 3) {
-    const bool folded = lblColor[3].caption() == "+";
-    lblColor[3].setCaption(folded ? "-" : "+");
+  if (index == kPaletteToggle) {
+    const bool folded = lblColor[kPaletteToggle].caption() == "+";
+    lblColor[kPaletteToggle].setCaption(folded ? "-" : "+");
     frmeColor3.setVisible(folded);
     return;
   }

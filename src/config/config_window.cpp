@@ -235,7 +235,7 @@ void frmConfig::buildLayout() {
   for (std::size_t i = 0; i < 3; ++i) {
     captionStyle(lblColor[i], tx::kColourButtons[i].spanish, kEditorFont);
   }
-  captionStyle(lblColor[3], "+", kEditorFont);
+  captionStyle(lblColor[kPaletteToggle], "+", kEditorFont);
 
   // The command block.
   for (std::size_t i = 0; i < kCommands; ++i) {

@@ -135,6 +135,8 @@ class frmConfig : public forms::Form {
   static constexpr int kRowPitch = 840;
   static constexpr int kRowHeight = 735;
   static constexpr int kStripHeight = 360;
+  // The last of the colour buttons unfolds and folds the palette.
+  static constexpr int kPaletteToggle = 3;
 
   void buildLayout();
   void wireEvents();
@@ -176,6 +178,8 @@ class frmConfig : public forms::Form {
   void txtRGB_Change();
   void txtRGB_KeyPress(int index, int& key);
   void closeColourEditor();
+  // Hides the palette; its toggle shows "+" again.
+  void foldPalette();
   [[nodiscard]] forms::Colour previewColour() const;
 
   // Font chooser.
