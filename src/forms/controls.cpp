@@ -240,24 +240,8 @@ ListControl::ListControl(Container& parent, Kind kind, std::string name, Rect re
   Control::setBackColour(rgb(255, 255, 255));
 }
 
-void ListControl::addItem(std::string item, int position) {
-  if (position < 0 || position >= listCount()) {
-    items_.push_back(std::move(item));
-  } else {
-    items_.insert(items_.begin() + position, std::move(item));
-    if (listIndex_ >= position) ++listIndex_;
-  }
-  changed(Change::List);
-}
-
-void ListControl::removeItem(int position) {
-  if (position < 0 || position >= listCount()) throw std::out_of_range("removeItem");
-  items_.erase(items_.begin() + position);
-  if (listIndex_ == position) {
-    listIndex_ = -1;
-  } else if (listIndex_ > position) {
-    --listIndex_;
-  }
+void ListControl::addItem(std::string item) {
+  items_.push_back(std::move(item));
   changed(Change::List);
 }
 

@@ -144,8 +144,7 @@ class TextBox : public Control {
 class ListControl : public Control {
  public:
   ListControl(Container& parent, Kind kind, std::string name, Rect rect, int index);
-  void addItem(std::string item, int position = -1);
-  void removeItem(int position);
+  void addItem(std::string item);
   void clear();
   [[nodiscard]] int listCount() const { return static_cast<int>(items_.size()); }
   [[nodiscard]] const std::string& list(int i) const { return items_.at(static_cast<size_t>(i)); }

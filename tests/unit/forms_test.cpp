@@ -121,22 +121,6 @@ TEST(Controls, ChangeEventsFireOncePerRealChangeAndSelectionsAndRangesKeepTheirV
   EXPECT_EQ(bar.value(), 1);
   EXPECT_EQ(log, "bar bar ");
 
-  log.clear();  // a list's selection follows its entry as others come and go
-  combo.addItem("first", 0);
-  EXPECT_EQ(combo.listIndex(), 2);
-  EXPECT_EQ(combo.text(), "b");
-  combo.addItem("last");
-  combo.addItem("mid", 2);  // at the selected entry's place: it moves down
-  EXPECT_EQ(combo.text(), "b");
-  combo.removeItem(0);
-  EXPECT_EQ(combo.listIndex(), 2);
-  EXPECT_EQ(combo.text(), "b");
-  combo.removeItem(3);
-  EXPECT_EQ(combo.text(), "b");
-  combo.removeItem(2);
-  EXPECT_EQ(combo.listIndex(), -1) << "removing the selected entry leaves none selected";
-  EXPECT_EQ(log, "") << "only the program's own choice clicks";
-
   ScrollBar reversed(f, "r", {0, 0, 100, 20}, 5, 0, 5);  // thumb positions of a reversed range
   EXPECT_EQ(reversed.thumbRange(), 5);
   reversed.scrollTo(2);
