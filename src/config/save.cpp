@@ -60,16 +60,11 @@ bool frmConfig::eExe() {
   auto& s = host_.settings();
   const core::Settings before = s;
   for (int i = 0; i < kRows; ++i) {
-    s[core::TileName0 + i] = txtNombre[static_cast<std::size_t>(i)].text();
-  }
-  for (int i = 0; i < kRows; ++i) {
-    s[core::GlyphColour0 + i] = lblFolder[static_cast<std::size_t>(i)].foreColour();
-  }
-  for (int i = 0; i < kRows; ++i) {
-    s[core::TilePath0 + i] = txtCarpeta[static_cast<std::size_t>(i)].text();
-  }
-  for (int i = 0; i < kRows; ++i) {
-    s[core::Glyph0 + i] = lblFolder[static_cast<std::size_t>(i)].text();
+    const auto k = static_cast<std::size_t>(i);
+    s[core::TileName0 + i] = txtNombre[k].text();
+    s[core::GlyphColour0 + i] = lblFolder[k].foreColour();
+    s[core::TilePath0 + i] = txtCarpeta[k].text();
+    s[core::Glyph0 + i] = lblFolder[k].text();
   }
   s[core::BarSide] = hscLeft.value();
   s[core::BarSize] = hscTotal.value();

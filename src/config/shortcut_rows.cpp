@@ -24,6 +24,12 @@ forms::Colour colourSetting(const core::Value& v) {
   return static_cast<forms::Colour>(d);
 }
 
+void swapTexts(forms::TextBox& a, forms::TextBox& b) {
+  const std::string text = a.text();
+  a.setText(b.text());
+  b.setText(text);
+}
+
 }  // namespace
 
 void frmConfig::loadRows() {
@@ -38,20 +44,15 @@ void frmConfig::loadRows() {
 }
 
 void frmConfig::eSize() {
-  for (std::size_t i = 0; i < kRows; ++i) {
+  const auto showRow = [this](std::size_t i, bool shown) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{&lblFolder[i], &txtNombre[i],
                                                                     &txtCarpeta[i], &lblResp[i]}) {
-      c->setVisible(false);
+      c->setVisible(shown);
     }
-  }
+  };
+  for (std::size_t i = 0; i < kRows; ++i) showRow(i, false);
   const int n = hscTotal.value();
-  for (int i = 0; i <= n && i < kRows; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&lblFolder[k], &txtNombre[k],
-                                                                    &txtCarpeta[k], &lblResp[k]}) {
-      c->setVisible(true);
-    }
-  }
+  for (int i = 0; i <= n && i < kRows; ++i) showRow(static_cast<std::size_t>(i), true);
   if (n >= 0 && n < kRows) frmeBig1.setHeight(kRowHeight + kRowPitch * n);
 }
 
@@ -111,15 +112,9 @@ void frmConfig::tmrChange_Timer() {
   if (found == 2) {
     const auto ra = static_cast<std::size_t>(rows[0]);
     const auto rb = static_cast<std::size_t>(rows[1]);
-    std::string text = txtNombre[ra].text();
-    txtNombre[ra].setText(txtNombre[rb].text());
-    txtNombre[rb].setText(text);
-    text = txtCarpeta[ra].text();
-    txtCarpeta[ra].setText(txtCarpeta[rb].text());
-    txtCarpeta[rb].setText(text);
-    text = lblFolder[ra].text();
-    lblFolder[ra].setText(lblFolder[rb].text());
-    lblFolder[rb].setText(text);
+    swapTexts(txtNombre[ra], txtNombre[rb]);
+    swapTexts(txtCarpeta[ra], txtCarpeta[rb]);
+    swapTexts(lblFolder[ra], lblFolder[rb]);
     const forms::Colour colour = lblFolder[ra].foreColour();
     lblFolder[ra].setForeColour(lblFolder[rb].foreColour());
     lblFolder[rb].setForeColour(colour);
