@@ -58,7 +58,7 @@ frmDate::frmDate(core::Host& host)
       Label3(*this, "Label3", {4080, 930, 3735, 675}),
       imgState(*this, "imgState", {720, 1080, 165, 390}),
       lblState(*this, "lblState", {480, 840, 495, 255}),
-      imgBattery(forms::makeArray<forms::Image, 13>([this](int i) {
+      imgBattery(forms::makeArray<forms::Image, clock_panel::kBatteryPictures>([this](int i) {
         return forms::Image(*this, "imgBattery", {0, 0, 165, 390}, i);
       })),
       cmdIntro(*this, "cmdIntro", {120, 1680, 375, 315}),

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "clock/battery_pictures.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
@@ -26,16 +27,17 @@ class frmDate : public forms::Form {
   // Follows the power status with the gauge's picture and percentage.
   void eBattery();
 
-  forms::Label Label1;
-  forms::Label Label2;
-  forms::Label Label3;
-  forms::Image imgState;
-  forms::Label lblState;
-  std::array<forms::Image, 13> imgBattery;
-  forms::Button cmdIntro;
-  forms::Timer tmrDate;
+  forms::Label Label1;    // the time
+  forms::Label Label2;    // the weekday
+  forms::Label Label3;    // the day and month
+  forms::Image imgState;  // the battery gauge
+  forms::Label lblState;  // the charge, shown while the pointer rests on a corner
+  // The gauge's pictures.
+  std::array<forms::Image, clock_panel::kBatteryPictures> imgBattery;
+  forms::Button cmdIntro;  // out of sight: takes Enter
+  forms::Timer tmrDate;    // the refresh
 
-  std::string PrevTime;
+  std::string PrevTime;  // the time shown before the last refresh
   bool GaugeShown = false;
 
  private:
