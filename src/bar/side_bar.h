@@ -37,29 +37,29 @@ class frmSide : public forms::Form {
   // Opens the folder of the lit tile, or with none lit the folder of the tile launched last.
   void launchHighlighted();
 
-  forms::Frame frmeBar;
-  std::array<forms::Frame, kTiles> frmeIcon;
-  std::array<forms::Label, kTiles> lblRe;
-  std::array<forms::Label, kTiles> lblButton;
-  std::array<forms::Label, kTiles> Labels;
-  forms::Frame Frame1;
-  forms::Label Usuario;
-  forms::ListBox List1;
-  forms::ScrollBar HScroll1;
-  forms::Label Label1;
-  forms::Label Label2;
-  forms::Timer tmrMouse;
-  forms::Timer tmrWait;
-  forms::Timer tmrOpen;
-  forms::Timer tmrQuit;
-  forms::Timer tmrEnd;
-  forms::Timer tmrCBack;
+  forms::Frame frmeBar;                        // the column of tiles
+  std::array<forms::Frame, kTiles> frmeIcon;   // the tiles
+  std::array<forms::Label, kTiles> lblRe;      // the strip above each glyph
+  std::array<forms::Label, kTiles> lblButton;  // the glyphs
+  std::array<forms::Label, kTiles> Labels;     // the tile names
+  forms::Frame Frame1;                         // out of sight: what the bar keeps but never shows
+  forms::Label Usuario;                        // the logon name
+  forms::ListBox List1;                        // the settings file's lines as read
+  forms::ScrollBar HScroll1;  // the fade counter: the opacity while the bar fades in
+  forms::Label Label1;        // the screen's height
+  forms::Label Label2;        // the pointer's row
+  forms::Timer tmrMouse;      // the edge watcher's poll
+  forms::Timer tmrWait;       // the dwell on a corner
+  forms::Timer tmrOpen;       // the fade-in
+  forms::Timer tmrQuit;       // the collapse
+  forms::Timer tmrEnd;        // a press held on the bar for a second ends the program
+  forms::Timer tmrCBack;      // nothing starts it
 
-  int HoverTile = kNoTile;
-  bool RightButtonDown = false;
-  float SavedScreenWidth = 0;
+  int HoverTile = kNoTile;       // the tile under the pointer
+  bool RightButtonDown = false;  // a right press on the bar, whose click opens the configuration
+  float SavedScreenWidth = 0;    // the screen as the bar loaded on it
   int SavedScreenHeight = 0;
-  int CursorX = 0;
+  int CursorX = 0;  // the pointer at the last poll, in pixels
   int CursorY = 0;
 
  private:

@@ -62,42 +62,43 @@ class frmConfig : public forms::Form {
   std::array<forms::Line, kRows> RowDivider2;
   std::array<forms::Line, kRows> RowDivider3;
   std::array<forms::Shape, kRows> lblRespBox;
-  std::array<forms::Label, kRows> lblResp;
-  std::array<forms::TextBox, kRows> lblFolder;
-  std::array<forms::TextBox, kRows> txtNombre;
-  std::array<forms::CheckBox, kRows> Check;
-  std::array<forms::TextBox, kRows> txtCarpeta;
-  forms::Frame frmeColor1;
-  forms::Label lblType1;
-  forms::Label lblType2;
-  forms::Label lblType3;
+  std::array<forms::Label, kRows> lblResp;       // "R": exports a copy of the settings file
+  std::array<forms::TextBox, kRows> lblFolder;   // the glyph boxes
+  std::array<forms::TextBox, kRows> txtNombre;   // the name boxes
+  std::array<forms::CheckBox, kRows> Check;      // two ticked rows exchange their contents
+  std::array<forms::TextBox, kRows> txtCarpeta;  // the folder boxes
+  forms::Frame frmeColor1;                       // the strip of number boxes, over the glyph's row
+  forms::Label lblType1;                         // "R:"
+  forms::Label lblType2;                         // "G:"
+  forms::Label lblType3;                         // "B:"
   forms::Shape Shape20;
-  std::array<forms::TextBox, 3> txtRGB;
-  forms::Frame frmeColor3;
+  std::array<forms::TextBox, 3> txtRGB;  // red, green, blue
+  forms::Frame frmeColor3;               // the palette, over the number boxes
   forms::Shape Shape24;
-  std::array<forms::Label, kSwatches> lblCC;
-  forms::Frame frmeColor2;
+  std::array<forms::Label, kSwatches> lblCC;  // the palette's swatches
+  forms::Frame frmeColor2;                    // the strip of colour buttons, below the number boxes
+  // The outlines of the palette toggle, Only this, All and Theme.
   forms::Shape Shape23;
   forms::Shape Shape18;
   forms::Shape Shape19;
   forms::Shape Shape22;
-  std::array<forms::Label, 4> lblColor;
+  std::array<forms::Label, 4> lblColor;  // All, Only this, Theme, the palette toggle
 
   // The command block: the grid of nine items and the choosers above their cells.
   forms::Frame frmeBig2;
-  forms::Line Line1;
+  forms::Line Line1;  // the rule above the grid
   std::array<forms::Shape, kCommands> LabelBox;
-  std::array<forms::Label, kCommands> Label;
-  forms::ListBox List1;
-  forms::ComboBox cboFont;
-  forms::Frame frmeFont;
+  std::array<forms::Label, kCommands> Label;  // the grid's items
+  forms::ListBox List1;                       // the glyph list
+  forms::ComboBox cboFont;                    // the glyph fonts
+  forms::Frame frmeFont;                      // the box for another font's name
   forms::Shape Shape27;
   forms::TextBox txtFont;
-  forms::ScrollBar hscGlass;
-  forms::ScrollBar hscTime;
-  forms::ScrollBar hscTotal;
-  forms::ScrollBar hscLeft;
-  forms::Frame frmeOut;
+  forms::ScrollBar hscGlass;  // the open bar's opacity
+  forms::ScrollBar hscTime;   // the clock, 12 or 24 hours
+  forms::ScrollBar hscTotal;  // how many tiles, less one
+  forms::ScrollBar hscLeft;   // the bar's side
+  forms::Frame frmeOut;       // the close box beside the open chooser
   forms::Shape lblOutBox;
   forms::Label lblOut;
 
@@ -107,21 +108,21 @@ class frmConfig : public forms::Form {
   forms::Label lblExit;
 
   // The context menu, above everything.
-  forms::Frame frmeBar;
+  forms::Frame frmeBar;  // the context menu, not the bar
   std::array<forms::Shape, 2> lblMenuBox;
   std::array<forms::Label, 2> lblMenu;
 
-  forms::Timer tmrOpen;
-  forms::Timer tmrMove;
-  forms::Timer tmrMouse;
-  forms::Timer tmrChange;
+  forms::Timer tmrOpen;    // the widening
+  forms::Timer tmrMove;    // the content's slide
+  forms::Timer tmrMouse;   // the outside-click watcher
+  forms::Timer tmrChange;  // the exchange of two ticked rows
 
   // Window-level state.
   struct PointerPos {
     int x = 0;
     int y = 0;
   } PointerPos;
-  int OpenChooser = 0;
+  int OpenChooser = 0;  // the grid item clicked last: the close box closes its chooser
   forms::Colour ThemeColour = 0;
   int SelectedGlyph = 0;
 

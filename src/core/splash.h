@@ -21,15 +21,15 @@ class frmInicio : public forms::Form {
   // The item `code` of the user's default locale, or "" when the system cannot tell.
   std::string ObtenerIdioma(int code);
 
-  forms::Shape Shape4;
-  forms::Label lblWord;
-  forms::Label lblEsc;
-  forms::Shape Shape2;
-  forms::Shape Shape1;
-  forms::Shape Shape3;
-  forms::Timer Timer1;
-  forms::Timer Timer2;
-  forms::Timer Timer3;
+  forms::Shape Shape4;   // the border
+  forms::Label lblWord;  // the product name
+  forms::Label lblEsc;   // "x": ends the program
+  forms::Shape Shape2;   // the bar that grows down
+  forms::Shape Shape1;   // the bar that grows to the left
+  forms::Shape Shape3;   // the square where the two bars cross
+  forms::Timer Timer1;   // the product name's fade
+  forms::Timer Timer2;   // the bars' growth
+  forms::Timer Timer3;   // the hand-over to the bar
 
  private:
   void Timer1_Timer();
@@ -37,5 +37,5 @@ class frmInicio : public forms::Form {
   void Timer3_Timer();
 
   core::Host& host_;
-  int Grey = 250;
+  int Grey = 250;  // the product name's grey, darkening
 };
