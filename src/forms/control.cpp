@@ -92,14 +92,6 @@ bool Control::tabStop() const {
   return enabled_;
 }
 
-void Control::bringToFront() {
-  if (parent_ != nullptr) parent_->restack(this, true);
-}
-
-void Control::sendToBack() {
-  if (parent_ != nullptr) parent_->restack(this, false);
-}
-
 void Control::changed(Change what) { form().notify(*this, what); }
 
 void Control::fire(const std::function<void()>& handler) {
@@ -166,24 +158,6 @@ void Container::add(Control* child) {
   } else {
     children_.push_back(child);
   }
-}
-
-void Container::restack(Control* child, bool front) {
-  std::erase(children_, child);
-  const bool wl = child->windowless();
-  if (front) {
-    // Topmost within its layer.
-    auto it = wl ? std::find_if(children_.begin(), children_.end(),
-                                [](const Control* c) { return !c->windowless(); })
-                 : children_.end();
-    children_.insert(it, child);
-  } else {
-    auto it = wl ? children_.begin()
-                 : std::find_if(children_.begin(), children_.end(),
-                                [](const Control* c) { return !c->windowless(); });
-    children_.insert(it, child);
-  }
-  child->changed(Change::ZOrder);
 }
 
 Control* Container::hitTestWindowless(Point p) const {

@@ -88,9 +88,6 @@ class Control {
   [[nodiscard]] bool focused();
   // Whether Tab stops here: native controls that take the keyboard, shown and enabled.
   [[nodiscard]] bool tabStop() const;
-  // Z-order among the siblings; windowed controls always stand above windowless ones.
-  void bringToFront();
-  void sendToBack();
 
   std::function<void()> onClick;
   std::function<void()> onDblClick;
@@ -167,7 +164,6 @@ class Container : public Control {
  private:
   friend class Control;
   void add(Control* child);
-  void restack(Control* child, bool front);
   std::vector<Control*> children_;
 };
 

@@ -30,7 +30,6 @@ enum class Change {
   Value,
   List,
   Enabled,
-  ZOrder,
   Focus,
 };
 

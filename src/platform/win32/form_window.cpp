@@ -199,9 +199,6 @@ void FormWindow::changed(forms::Control& c, forms::Change what) {
       // Only a form that has the keyboard moves it: the bar never takes it from the user.
       if (hasKeyboard()) SetFocus(h);
       break;
-    case Change::ZOrder:
-      restack(c, h);
-      break;
     case Change::Appearance:
       syncTooltip(c);
       adapter.sync(what);
@@ -239,22 +236,11 @@ void FormWindow::focusInside() {
   if (target != nullptr) SetFocus(target);
 }
 
-void FormWindow::restack(forms::Control& c, HWND h) {
-  HWND after = HWND_BOTTOM;
-  for (const forms::Control* sib : c.parent()->children()) {
-    if (sib == &c) break;
-    if (HWND sh = hwndOf(*sib)) after = sh;
-  }
-  // A window placed "after" a sibling goes below it; walk from the bottom up.
-  SetWindowPos(h, after == HWND_BOTTOM ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void FormWindow::invalidateWindowless(forms::Control& c, forms::Change what) {
   HWND container = c.parent() != nullptr ? hwndOf(*c.parent()) : nullptr;
   if (container == nullptr) return;
   // A change to something that cannot be seen needs no paint.
-  if (what != forms::Change::Visibility && what != forms::Change::ZOrder && !c.shown()) return;
+  if (what != forms::Change::Visibility && !c.shown()) return;
   const RECT now = paintedRect(c);
   auto it = painted_.find(&c);
   if (it != painted_.end()) {

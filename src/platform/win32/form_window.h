@@ -66,7 +66,6 @@ class FormWindow final : public forms::FormPeer {
   void syncTooltip(forms::Control& c);
   void forgetTool(const forms::Control* c);
   void invalidateWindowless(forms::Control& c, forms::Change what);
-  void restack(forms::Control& c, HWND h);
   void paint(Node& node);
   // The keyboard goes to the model's focused control, or else to the first tab stop.
   void focusInside();

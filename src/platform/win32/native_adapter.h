@@ -29,7 +29,7 @@ class NativeAdapter {
   [[nodiscard]] HWND hwnd() const { return hwnd_; }
 
   // The model's change reaches the native window: Geometry, Appearance, Text, Value and List.
-  // Visibility, enabled state, focus and z-order are the form window's, the same for every kind.
+  // Visibility, enabled state and focus are the form window's, the same for every kind.
   virtual void sync(forms::Change what);
   // A WM_COMMAND notification the native control sent its parent.
   virtual void command(int /*code*/) {}
