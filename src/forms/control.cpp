@@ -132,14 +132,7 @@ int Control::runKeyPress(int c) {
 
 void Control::typeChar(int c) { runKeyPress(c); }
 
-int Control::runKeyDown(int key, int shift) {
-  if (onKeyDown && enabled_) form().runtime().dispatch([&] { onKeyDown(key, shift); });
-  return key;
-}
-
 bool Control::pressKey(int key, int shift) {
-  key = runKeyDown(key, shift);
-  if (key == 0) return true;
   if (!enabled_) return false;
   if (key == kKeyTab && (shift & (kCtrl | kAlt)) == 0 && parent_ != nullptr) {
     form().tabFrom(*this, (shift & kShift) != 0);

@@ -95,8 +95,7 @@ class Control {
   std::function<void(const MouseEvent&)> onMouseDown;
   std::function<void(const MouseEvent&)> onMouseUp;
   std::function<void(const MouseEvent&)> onMouseMove;
-  std::function<void(int& key)> onKeyPress;            // key 0 swallows the character
-  std::function<void(int& key, int shift)> onKeyDown;  // key 0 swallows the key
+  std::function<void(int& key)> onKeyPress;  // key 0 swallows the character
 
   // Input entry points.
   virtual void click();
@@ -106,8 +105,8 @@ class Control {
   void mouseMove(int button, int shift, int x, int y);
   // A typed character, a code point.
   virtual void typeChar(int c);
-  // A key pressed: the key-down handler first (0 swallows it), then Tab moves the focus, then
-  // the control's own keys. True when the program took the key; false leaves it to the system.
+  // A key pressed: Tab moves the focus, other keys are the control's own. True when the program
+  // took the key; false leaves it to the system.
   bool pressKey(int key, int shift = 0);
 
  protected:
@@ -125,8 +124,6 @@ class Control {
   virtual void fontChanged() {}
   // Runs the key-press handler; returns the key it left (0 when swallowed).
   int runKeyPress(int c);
-  // Runs the key-down handler; returns the key it left (0 when swallowed).
-  int runKeyDown(int key, int shift);
   // The control's own keys; true when it acted on the key.
   virtual bool keyDown(int /*key*/, int /*shift*/) { return false; }
 
