@@ -19,6 +19,8 @@ constexpr int kDesignWidth = 3810;
 constexpr int kTileHeight = 1500;
 constexpr int kSmallScreen = 10500;     // below it at load: at most five tiles
 constexpr int kVerySmallScreen = 9255;  // below it when applying: at most five tiles
+constexpr int kFiveTiles = 4;           // the BarSize of five tiles: n + 1 tiles for n
+constexpr int kColumnHeight = kTileHeight * frmSide::kTiles;  // the whole column of tiles
 constexpr int kBarTopOffset = 90;
 constexpr forms::Colour kWhite = rgb(255, 255, 255);
 
@@ -36,7 +38,7 @@ forms::Colour colourOf(const Value& v) {
 frmSide::frmSide(core::Host& host)
     : forms::Form(host.runtime(), "frmSide",
                   {kDesignLeft, core::kEdgeWindowTop, kDesignWidth, core::kEdgeWindowHeight}),
-      frmeBar(*this, "frmeBar", {0, 240, 1815, 10500}),
+      frmeBar(*this, "frmeBar", {0, 240, 1815, kColumnHeight}),
       frmeIcon(forms::makeArray<forms::Frame, kTiles>([this](int i) {
         return forms::Frame(frmeBar, "frmeIcon", {0, kTileHeight * i, 1695, kTileHeight}, false, i);
       })),
@@ -116,17 +118,17 @@ void frmSide::load() {
   const int screenH = platform.screenHeightTwips();
 
   settings[core::GlassAlpha] = core::kDefaultGlassAlpha;
-  settings[core::BarSize] = 4;
+  settings[core::BarSize] = kFiveTiles;
   eLoad();
   state.smallScreen = 0;
   if (screenH < kSmallScreen) {
     state.smallScreen = 1;
-    if (settings[core::BarSize].number() > 4) settings[core::BarSize] = 4;
+    if (settings[core::BarSize].number() > kFiveTiles) settings[core::BarSize] = kFiveTiles;
   }
   setHeight(screenH);
 
   const double barSize = settings[core::BarSize].number();
-  int barHeight = 10500;
+  int barHeight = kColumnHeight;
   for (int n = 0; n <= 5; ++n) {
     if (barSize == n) barHeight = kTileHeight * (n + 1);
   }
@@ -232,8 +234,9 @@ void frmSide::eConfig() {
   // A value that cannot be applied ends this silently; what was applied stays.
   host_.runtime().dispatch([this] {
     auto& s = host_.settings();
-    if (host_.platform().screenHeightTwips() < kVerySmallScreen && s[core::BarSize].number() > 4) {
-      s[core::BarSize] = 4;
+    if (host_.platform().screenHeightTwips() < kVerySmallScreen &&
+        s[core::BarSize].number() > kFiveTiles) {
+      s[core::BarSize] = kFiveTiles;
     }
     for (std::size_t i = 0; i < kTiles; ++i) {
       Labels[i].setCaption(s[core::TileName0 + int(i)].text());
