@@ -78,7 +78,6 @@ void TextBox::setCaption(const std::string& text) {
 }
 
 void TextBox::setMaxLength(int n) { assign(maxLength_, std::max(0, n), Change::Appearance); }
-void TextBox::setLocked(bool on) { assign(locked_, on, Change::Appearance); }
 
 std::string TextBox::selText() const {
   const std::u32string chars = decodeUtf8(caption());
@@ -120,7 +119,7 @@ void TextBox::replaceSelection(const std::u32string& with) {
 }
 
 void TextBox::edit(std::u32string with) {
-  if (locked_ || !enabled()) return;
+  if (!enabled()) return;
   if (maxLength_ > 0) {
     const int n = static_cast<int>(codePointCount(caption()));
     const int room = std::max(0, maxLength_ - (n - selLength_));
@@ -137,7 +136,7 @@ void TextBox::copy() {
 }
 
 void TextBox::cut() {
-  if (selLength_ == 0 || locked_) return;
+  if (selLength_ == 0) return;
   copy();
   edit({});
 }
@@ -147,7 +146,7 @@ void TextBox::clear() {
 }
 
 void TextBox::paste() {
-  if (locked_ || !enabled()) return;
+  if (!enabled()) return;
   std::u32string text = decodeUtf8(form().runtime().clipboard().text());
   // A one-line box takes the clipboard's first line.
   const auto eol = text.find_first_of(U"\r\n");
@@ -157,7 +156,7 @@ void TextBox::paste() {
 }
 
 void TextBox::undo() {
-  if (!undo_ || locked_ || !enabled()) return;
+  if (!undo_ || !enabled()) return;
   Undo back = std::move(*undo_);
   undo_ = Undo{caption(), selStart_, selLength_};
   const bool same = back.text == caption();
@@ -189,7 +188,6 @@ void TextBox::typeChar(int c) {
       undo();
       return;
     case kKeyBack:
-      if (locked_) return;
       if (selLength_ == 0) {
         if (selStart_ == 0) return;
         --selStart_;
@@ -211,7 +209,6 @@ bool TextBox::keyDown(int key, int shift) {
   const int n = static_cast<int>(codePointCount(caption()));
   switch (key) {
     case kKeyDelete:
-      if (locked_) return true;
       if (selLength_ == 0) {
         if (selStart_ >= n) return true;
         selLength_ = 1;

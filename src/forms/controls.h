@@ -101,9 +101,6 @@ class TextBox : public Control {
   [[nodiscard]] int selLength() const { return selLength_; }
   [[nodiscard]] std::string selText() const;
   void setSelection(int start, int length);
-  // A locked box can be read, selected and copied from, but not changed by the user.
-  [[nodiscard]] bool locked() const { return locked_; }
-  void setLocked(bool on);
   // The selection as the native box reports it after the user moved the caret.
   void syncSelection(int start, int length);
 
@@ -130,7 +127,6 @@ class TextBox : public Control {
   int maxLength_ = 0;  // 0: no limit
   int selStart_ = 0;
   int selLength_ = 0;
-  bool locked_ = false;
   // The text and caret before the user's last edit.
   struct Undo {
     std::string text;

@@ -313,7 +313,7 @@ TEST(Text, TypingFollowsTheEditBoxRulesAndLabelsSizeToTheirShownText) {
   EXPECT_EQ(l.width(), 600);
 }
 
-TEST(TextBoxes, ClipboardKeysRespectTheLimitTheLockAndTheKeyPressHandler) {
+TEST(TextBoxes, ClipboardKeysRespectTheLimitAndTheKeyPressHandler) {
   TestRuntime t;
   Form f(t.runtime, "f", {0, 0, 5000, 5000});
   TextBox box(f, "box", {0, 0, 1000, 300});
@@ -351,30 +351,22 @@ TEST(TextBoxes, ClipboardKeysRespectTheLimitTheLockAndTheKeyPressHandler) {
   EXPECT_EQ(box.text(), "012345678") << "a key the handler swallowed does nothing";
   swallowPaste = false;
 
-  box.setLocked(true);
   box.setSelection(0, 2);
-  box.typeChar(3);  // Ctrl+C still copies from a locked box
+  box.typeChar(3);  // Ctrl+C
   EXPECT_EQ(t.clipboard.own, "01");
-  for (int key : {22, 24, 26, int(kKeyBack), int('z')}) box.typeChar(key);
-  box.cut();
-  box.clear();
-  box.pressKey(kKeyDelete);
-  EXPECT_EQ(box.text(), "012345678") << "nothing changes a locked box";
-  EXPECT_EQ(t.clipboard.own, "01") << "nothing is cut from it";
   EXPECT_EQ(changes, changesBefore);
-  box.pressKey(kKeyHome);
-  EXPECT_EQ(box.selStart(), 0) << "the caret still moves in a locked box";
   box.pressKey(kKeyEnd);
   EXPECT_EQ(box.selStart(), 9);
+  box.pressKey(kKeyHome);
+  EXPECT_EQ(box.selStart(), 0);
 
-  box.setLocked(false);
   box.setMaxLength(0);
   box.setEnabled(false);
   box.selectAll();
   box.cut();
   box.clear();
   box.paste();
-  EXPECT_EQ(box.text(), "012345678") << "nor from a disabled one";
+  EXPECT_EQ(box.text(), "012345678") << "nothing changes a disabled box";
   box.setEnabled(true);
   box.setSelection(9, 0);
   box.typeChar(0x1F600);  // outside the basic plane: one character, whole

@@ -280,37 +280,31 @@ TEST(Backend, TextBoxKeysClipboardAndContextMenuGoThroughTheModel) {
             L"a");
   EXPECT_EQ(changes, 8) << "one change per edit, none twice";
 
-  // Pasting holds the maximum length and the locked state, whichever way it comes.
+  // Pasting holds the maximum length, whichever way it comes.
   enum class Via { PasteMessage, CtrlV, ShiftInsert };
   struct Case {
     const char* what;
     int maxLength;
-    bool locked;
     Via via;
     const char* clipboard;
     const char* expected;
   };
   const Case cases[] = {
-      {"a pasted path lands whole", 0, false, Via::PasteMessage, "C:\\Users\\Ana\\Im\xC3\xA1genes",
+      {"a pasted path lands whole", 0, Via::PasteMessage, "C:\\Users\\Ana\\Im\xC3\xA1genes",
        "abcC:\\Users\\Ana\\Im\xC3\xA1genes"},
-      {"a paste is cut to the room left", 5, false, Via::PasteMessage, "12345", "abc12"},
-      {"Ctrl+V is the model's paste", 5, false, Via::CtrlV, "12345", "abc12"},
-      {"Shift+Insert is the model's paste", 5, false, Via::ShiftInsert, "12345", "abc12"},
-      {"only the first line is pasted", 0, false, Via::CtrlV, "one\r\ntwo", "abcone"},
-      {"a locked box takes no paste", 0, true, Via::PasteMessage, "xyz", "abc"},
-      {"a locked box takes no Ctrl+V", 0, true, Via::CtrlV, "xyz", "abc"},
-      {"a full box takes no Shift+Insert", 3, false, Via::ShiftInsert, "xyz", "abc"},
+      {"a paste is cut to the room left", 5, Via::PasteMessage, "12345", "abc12"},
+      {"Ctrl+V is the model's paste", 5, Via::CtrlV, "12345", "abc12"},
+      {"Shift+Insert is the model's paste", 5, Via::ShiftInsert, "12345", "abc12"},
+      {"only the first line is pasted", 0, Via::CtrlV, "one\r\ntwo", "abcone"},
+      {"a full box takes no Shift+Insert", 3, Via::ShiftInsert, "xyz", "abc"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    box.setLocked(false);
     box.setText("abc");
     box.setSelection(3, 0);
     box.setMaxLength(c.maxLength);
-    box.setLocked(c.locked);
     EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0),
               c.maxLength > 0 ? c.maxLength : 0x7FFFFFFE);
-    EXPECT_EQ((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0, c.locked);
     rig.platform.setClipboardText(c.clipboard);
     if (c.via == Via::PasteMessage) SendMessageW(edit, WM_PASTE, 0, 0);
     if (c.via == Via::CtrlV) SendMessageW(edit, WM_CHAR, 22, 0);
@@ -322,15 +316,12 @@ TEST(Backend, TextBoxKeysClipboardAndContextMenuGoThroughTheModel) {
     EXPECT_EQ(win32::narrow(textOf(edit)), c.expected);
   }
 
-  // The system's context menu offers what the model allows: a locked box may only be copied.
+  // The system's context menu offers cutting, copying, pasting and deleting the selection.
   box.setMaxLength(0);
   box.setText("abc");
   rig.platform.setClipboardText("x");
-  for (bool locked : {false, true}) {
-    box.setLocked(locked);
-    box.setSelection(0, 3);
-    EXPECT_EQ(contextMenuOf(edit), locked ? "-C--" : "XCVD");
-  }
+  box.setSelection(0, 3);
+  EXPECT_EQ(contextMenuOf(edit), "XCVD");
   EXPECT_EQ(box.text(), "abc");
 }
 

@@ -1,7 +1,7 @@
 // A text box is a native EDIT whose editing is the model's: every character, the editing keys
 // and the clipboard commands of the keyboard and of the system's context menu go to the model's
 // entry points, and the model's text and selection come back. The native box holds the model's
-// maximum length and locked state too, so its context menu offers what the model allows.
+// maximum length too.
 #include <windowsx.h>
 
 #include "forms/text.h"
@@ -27,7 +27,6 @@ class EditAdapter final : public NativeAdapter {
       case forms::Change::Appearance:
         SendMessageW(hwnd(), EM_LIMITTEXT,
                      box_.maxLength() > 0 ? static_cast<WPARAM>(box_.maxLength()) : kNoLimit, 0);
-        SendMessageW(hwnd(), EM_SETREADONLY, box_.locked() ? TRUE : FALSE, 0);
         NativeAdapter::sync(what);
         break;
       case forms::Change::Text:
