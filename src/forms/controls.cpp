@@ -291,24 +291,12 @@ bool ScrollBar::inRange(int v) const {
   return v >= std::min(min_, max_) && v <= std::max(min_, max_);
 }
 
-void ScrollBar::setRange(int min, int max) {
-  min_ = min;
-  max_ = max;
-  changed(Change::Value);
-  if (!inRange(value_)) setValue(std::clamp(value_, std::min(min, max), std::max(min, max)));
-}
-
 void ScrollBar::setValue(int value) {
   if (!inRange(value)) throw std::out_of_range("scroll bar value");
   if (value == value_) return;
   value_ = value;
   changed(Change::Value);
   fire(onChange);
-}
-
-void ScrollBar::setChanges(int small, int large) {
-  small_ = small;
-  large_ = large;
 }
 
 void ScrollBar::scrollTo(int thumbPos) {

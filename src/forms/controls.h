@@ -192,12 +192,8 @@ class ScrollBar : public Control {
   [[nodiscard]] int min() const { return min_; }
   [[nodiscard]] int max() const { return max_; }
   [[nodiscard]] int value() const { return value_; }
-  void setRange(int min, int max);
   // Fires Change on a real change; a value outside the range is an error.
   void setValue(int value);
-  [[nodiscard]] int smallChange() const { return small_; }
-  [[nodiscard]] int largeChange() const { return large_; }
-  void setChanges(int small, int large);
   // Thumb positions run from 0 at the left to thumbRange() at the right.
   [[nodiscard]] int thumbRange() const { return max_ >= min_ ? max_ - min_ : min_ - max_; }
   [[nodiscard]] int thumbToValue(int pos) const { return max_ >= min_ ? min_ + pos : min_ - pos; }
@@ -210,8 +206,6 @@ class ScrollBar : public Control {
   int min_;
   int max_;
   int value_;
-  int small_ = 1;
-  int large_ = 1;
 };
 
 class Button : public Control {

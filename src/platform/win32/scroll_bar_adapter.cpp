@@ -39,17 +39,14 @@ class ScrollBarAdapter final : public NativeAdapter {
     GetScrollInfo(hwnd(), SB_CTL, &si);
     int pos = bar_.valueToThumb(bar_.value());
     switch (code) {
+      // The arrows and a click beside the thumb move it one position.
       case SB_LINELEFT:
-        pos -= bar_.smallChange();
+      case SB_PAGELEFT:
+        pos -= 1;
         break;
       case SB_LINERIGHT:
-        pos += bar_.smallChange();
-        break;
-      case SB_PAGELEFT:
-        pos -= bar_.largeChange();
-        break;
       case SB_PAGERIGHT:
-        pos += bar_.largeChange();
+        pos += 1;
         break;
       case SB_THUMBTRACK:
       case SB_THUMBPOSITION:
