@@ -36,7 +36,7 @@ enum class Change {
 class TimerService {
  public:
   virtual ~TimerService() = default;
-  // Starts counting the timer's interval from now; a running timer starts over.
+  // Starts counting a stopped timer's interval from now.
   virtual void start(Timer& timer) = 0;
   virtual void stop(Timer& timer) = 0;
   // Called when no handler runs any more: a service may apply what the handlers asked for at

@@ -7,7 +7,7 @@ namespace forms {
 Timer::Timer(Form& owner, int intervalMs, TimerState state, std::string name)
     : owner_(owner), interval_(intervalMs), enabled_(state == Running), name_(std::move(name)) {
   owner_.addTimer(this);
-  sync(false);
+  sync();
 }
 
 Timer::~Timer() {
@@ -17,9 +17,9 @@ Timer::~Timer() {
 
 bool Timer::shouldRun() const { return enabled_ && interval_ > 0 && !owner_.unloaded(); }
 
-void Timer::sync(bool restart) {
+void Timer::sync() {
   const bool run = shouldRun();
-  if (run && (!counting_ || restart)) {
+  if (run && !counting_) {
     owner_.runtime().timers().start(*this);
     counting_ = true;
   } else if (!run && counting_) {
@@ -31,13 +31,7 @@ void Timer::sync(bool restart) {
 void Timer::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  sync(false);
-}
-
-void Timer::setInterval(int ms) {
-  if (ms == interval_) return;
-  interval_ = ms;
-  sync(true);
+  sync();
 }
 
 void Timer::fire() {

@@ -23,10 +23,7 @@ class Timer {
   // Enabling a running timer keeps its count; disabling stops it.
   void setEnabled(bool enabled);
   [[nodiscard]] int interval() const { return interval_; }
-  // Changing the interval of a running timer starts its count over.
-  void setInterval(int ms);
   [[nodiscard]] const std::string& name() const { return name_; }
-  [[nodiscard]] Form& owner() const { return owner_; }
 
   std::function<void()> onTimer;
 
@@ -37,7 +34,7 @@ class Timer {
 
  private:
   [[nodiscard]] bool shouldRun() const;
-  void sync(bool restart);
+  void sync();
   Form& owner_;
   int interval_;
   bool enabled_;

@@ -24,7 +24,7 @@ void press(Form& f, int button, Point p) {
 
 }  // namespace
 
-TEST(Timers, ReenablingKeepsTheCountIntervalChangesRestartItAndUnloadStopsAll) {
+TEST(Timers, ReenablingKeepsTheCountAndUnloadStopsAll) {
   TestRuntime t;
   Form f(t.runtime, "f", {0, 0, 100, 100});
   Timer timer(f, 100, Running);
@@ -43,14 +43,6 @@ TEST(Timers, ReenablingKeepsTheCountIntervalChangesRestartItAndUnloadStopsAll) {
   EXPECT_EQ(ticks, 1);
   t.timers.advance(1);
   EXPECT_EQ(ticks, 2);
-  t.timers.advance(60);
-  timer.setInterval(50);  // starts over: next tick 50 ms from now, not 40
-  t.timers.advance(49);
-  EXPECT_EQ(ticks, 2);
-  t.timers.advance(1);
-  EXPECT_EQ(ticks, 3);
-  t.timers.advance(100);
-  EXPECT_EQ(ticks, 5);
 
   Form g(t.runtime, "g", {0, 0, 100, 100});
   Timer fast(g, 30, Running);

@@ -55,15 +55,9 @@ void Backend::start(forms::Timer& timer) {
     pending_[&timer] = true;
     return;
   }
-  auto it = timerIds_.find(&timer);
-  UINT_PTR id = 0;
-  if (it != timerIds_.end()) {
-    id = it->second;
-  } else {
-    id = nextTimerId_++;
-    timerIds_[&timer] = id;
-    timers_[id] = &timer;
-  }
+  const UINT_PTR id = nextTimerId_++;
+  timerIds_[&timer] = id;
+  timers_[id] = &timer;
   SetTimer(timerWindow_, id, static_cast<UINT>(timer.interval()), nullptr);
 }
 
