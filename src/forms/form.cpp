@@ -38,7 +38,6 @@ void Form::setRect(Rect rect) {
 void Form::unload() {
   if (unloaded_) return;
   runtime_.dispatch([&] {
-    fire(onUnload);
     unloaded_ = true;
     for (Timer* t : timers_) t->halt();
     visible_ = false;
@@ -57,7 +56,6 @@ std::uintptr_t Form::hwnd() {
 }
 
 void Form::notify(Control& c, Change what) {
-  ++changes_;
   if (peer_) peer_->changed(c, what);
 }
 

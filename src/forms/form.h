@@ -34,11 +34,8 @@ class Form : public Container {
 
   // The native window handle; asking for it creates the native window.
   std::uintptr_t hwnd();
-  [[nodiscard]] bool hasNative() const { return peer_ != nullptr; }
-  [[nodiscard]] FormPeer* peer() const { return peer_.get(); }
 
-  std::function<void()> onResize;  // on every size change and on first showing
-  std::function<void()> onUnload;
+  std::function<void()> onResize;         // on every size change and on first showing
   std::function<void(Form&)> onUnloaded;  // for the owner: drop and dispose the form
 
   [[nodiscard]] Control* focusedControl() const { return focus_; }
@@ -57,7 +54,6 @@ class Form : public Container {
   enum class Activation { Never, OnClick, OnShow };
   [[nodiscard]] Activation activation() const { return activation_; }
   void setActivation(Activation a) { activation_ = a; }
-  [[nodiscard]] int changeCount() const { return changes_; }
 
   // Pointer events from the native window of container c at p (twips relative to c). They go to
   // the control under the pointer; while a button is held they go to the control it was pressed
@@ -93,7 +89,6 @@ class Form : public Container {
   bool unloaded_ = false;
   bool everShown_ = false;
   Activation activation_ = Activation::Never;
-  int changes_ = 0;
 };
 
 }  // namespace forms

@@ -96,7 +96,6 @@ class Runtime {
   Clipboard& clipboard() { return clipboard_ != nullptr ? *clipboard_ : ownClipboard_; }
   // A number for each form made on this runtime, never given twice.
   int nextSerial() { return ++serials_; }
-  void setPeerFactory(PeerFactory* peers) { peers_ = peers; }
   std::unique_ptr<FormPeer> createPeer(Form& form);
 
   // Runs one event handler to completion. A planned ending ends that handler silently, as
@@ -126,7 +125,6 @@ class Runtime {
   // being handled.
   void retire(std::unique_ptr<FormPeer> peer);
   [[nodiscard]] int depth() const { return depth_; }
-  [[nodiscard]] std::size_t pendingDisposals() const { return graveyard_.size(); }
 
  private:
   void fault(const std::string& what) {

@@ -131,7 +131,6 @@ TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
   forms::Label inFrame(frame, "inFrame", {750, 0, 750, 900});
   inFrame.setBackColour(rgb(255, 0, 255));
 
-  EXPECT_FALSE(f.hasNative());
   f.show();
   HWND h = hwndOf(f);
   rig.platform.makeTopmost(f.hwnd());

@@ -30,10 +30,9 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
   const DWORD exStyle =
       WS_EX_TOOLWINDOW |
       (form.activation() == forms::Form::Activation::OnShow ? 0 : WS_EX_NOACTIVATE);
-  top_ = CreateWindowExW(exStyle, kFormClass, widen(form.caption()).c_str(),
-                         WS_POPUP | WS_CLIPCHILDREN, backend_.toPx(r.left), backend_.toPx(r.top),
-                         backend_.toPx(r.width), backend_.toPx(r.height), nullptr, nullptr,
-                         backend_.instance(), nullptr);
+  top_ = CreateWindowExW(exStyle, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN,
+                         backend_.toPx(r.left), backend_.toPx(r.top), backend_.toPx(r.width),
+                         backend_.toPx(r.height), nullptr, nullptr, backend_.instance(), nullptr);
   addNode(form, top_);
   tooltip_ =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -163,9 +162,6 @@ void FormWindow::formChanged(forms::Change what) {
                        : form_.activation() == forms::Form::Activation::OnShow ? SW_SHOW
                                                                                : SW_SHOWNOACTIVATE);
       if (form_.visible()) UpdateWindow(top_);
-      break;
-    case Change::Text:
-      SetWindowTextW(top_, widen(form_.caption()).c_str());
       break;
     default:
       InvalidateRect(top_, nullptr, FALSE);

@@ -13,10 +13,6 @@ class FrameAdapter final : public NativeAdapter {
 
   void sync(forms::Change what) override {
     switch (what) {
-      case forms::Change::Text:
-        syncWindowText();
-        InvalidateRect(hwnd(), nullptr, FALSE);
-        break;
       case forms::Change::Appearance:
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
