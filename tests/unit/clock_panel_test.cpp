@@ -31,10 +31,10 @@ TEST(ClockPanel, LoadsInTheCornerOppositeTheBar) {
 
 TEST(ClockPanel, TheTimeFollowsTheClockMode) {
   for (const auto& [mode, shown] : std::vector<std::pair<double, const char*>>{
-           {0, "05:07"}, {1, "17:07"}, {3, "17:07"}, {-1, "25:27"}, {0.5, "25:27"}}) {
+           {0, "05:07"}, {1, "07:05"}, {3, "07:05"}, {-1, "25:27"}, {0.5, "25:27"}}) {
     TestApp t;
-    t.platform.time.hour = 17;
-    t.platform.time.minute = 7;
+    t.platform.time.hour = 7;
+    t.platform.time.minute = 5;
     frmDate& d = panel(t);
     t.app.settings()[core::ClockMode] = mode;
     d.BDate();

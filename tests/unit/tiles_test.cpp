@@ -101,9 +101,12 @@ TEST(Tiles, AClickOrEnterOpensTheTilesFolderThroughTheShellInTheAnsiCodePage) {
   ASSERT_EQ(t.platform.shellOpened.size(), 4U);
   EXPECT_EQ(t.platform.shellOpened[2].second, "C:\\Documents and Settings\\Ana\\Mis documentos");
   EXPECT_EQ(t.platform.shellOpened[3].second, t.platform.shellOpened[2].second);
-  t.app.state().launchIndex = 7;
+  t.app.state().launchIndex = 6;  // the last tile
   bar.eEject();
-  EXPECT_EQ(t.platform.shellOpened.size(), 4U);
+  t.app.state().launchIndex = 7;  // none
+  bar.eEject();
+  ASSERT_EQ(t.platform.shellOpened.size(), 5U);
+  EXPECT_EQ(t.platform.shellOpened[4].second, "C:\\Documents and Settings\\Ana\\Escritorio");
 }
 
 TEST(Tiles, ARightClickOnTheBackgroundOpensAFreshConfigurationWindowAndCollapsesTheBar) {
