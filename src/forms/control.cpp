@@ -63,12 +63,6 @@ void Control::setFontName(const std::string& name) {
   setFont(f);
 }
 
-void Control::setFontSize(double points) {
-  Font f = font_;
-  f.points = points;
-  setFont(f);
-}
-
 void Control::setFocus() { form().setFocusTo(this); }
 
 bool Control::focused() { return form().focusedControl() == this; }

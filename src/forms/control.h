@@ -76,7 +76,6 @@ class Control {
   [[nodiscard]] const Font& font() const { return font_; }
   void setFont(const Font& font);
   void setFontName(const std::string& name);
-  void setFontSize(double points);
   [[nodiscard]] Align alignment() const { return align_; }
   void setAlignment(Align a);
   [[nodiscard]] const std::string& caption() const { return caption_; }

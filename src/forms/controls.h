@@ -21,7 +21,6 @@ class Label : public Control {
  public:
   Label(Container& parent, std::string name, Rect rect, int index = -1);
   void setCaption(const std::string& caption) override;
-  [[nodiscard]] bool autoSize() const { return autoSize_; }
   void setAutoSize(bool on);
   // What the label shows: access-key markers resolved.
   [[nodiscard]] AccessKeyText displayText() const;
@@ -43,9 +42,7 @@ class Shape : public Control {
         Colour fill = 0);
   [[nodiscard]] ShapeStyle style() const { return style_; }
   [[nodiscard]] Colour borderColour() const { return border_; }
-  void setBorderColour(Colour c) { assign(border_, c, Change::Appearance); }
   [[nodiscard]] Colour fillColour() const { return backColour(); }
-  void setFillColour(Colour c) { setBackColour(c); }
 
  private:
   ShapeStyle style_;

@@ -10,9 +10,6 @@ namespace forms {
 using Colour = std::int32_t;
 
 constexpr Colour rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
-constexpr int red(Colour c) { return c % 256; }
-constexpr int green(Colour c) { return (c % 65536) / 256; }
-constexpr int blue(Colour c) { return c / 65536; }
 
 struct Point {
   int x = 0;
@@ -32,8 +29,6 @@ struct Rect {
   int top = 0;
   int width = 0;
   int height = 0;
-  [[nodiscard]] int right() const { return left + width; }
-  [[nodiscard]] int bottom() const { return top + height; }
   [[nodiscard]] bool contains(Point p) const {
     return p.x >= left && p.x < left + width && p.y >= top && p.y < top + height;
   }
@@ -69,7 +64,6 @@ enum Key : int {
   kKeyBack = 8,
   kKeyTab = 9,
   kKeyReturn = 13,
-  kKeyEscape = 27,
   kKeyEnd = 35,
   kKeyHome = 36,
   kKeyLeft = 37,

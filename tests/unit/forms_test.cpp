@@ -308,7 +308,7 @@ TEST(Text, TypingFollowsTheEditBoxRulesAndLabelsSizeToTheirShownText) {
   l.setAutoSize(true);
   l.setCaption("R&&D");  // shows "R&D": 3 characters of 100 twips
   EXPECT_EQ(l.rect(), (Rect{100, 200, 300, 250}));
-  l.setFontSize(20);
+  l.setFont({"Arial", 20, 400, 0});
   EXPECT_EQ(l.width(), 600);
 }
 

@@ -117,7 +117,7 @@ std::string contextMenuOf(HWND edit) {
 
 TEST(Backend, AFormIsABorderlessToolWindowPaintedInZOrder) {
   Rig rig;
-  ASSERT_EQ(rig.backend.dpi(), 96) << "run at 96 DPI";
+  ASSERT_EQ(win32::screenDpi(), 96) << "run at 96 DPI";
   forms::Form f(rig.runtime, "f", {1500, 1500, 7815, 4455});
   f.setBackColour(rgb(255, 0, 0));
   forms::Label label(f, "label", {1500, 1500, 1500, 750});

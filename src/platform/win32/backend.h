@@ -42,7 +42,6 @@ class Backend final : public forms::TimerService,
   std::unique_ptr<forms::FormPeer> createPeer(forms::Form& form) override;
 
   [[nodiscard]] HINSTANCE instance() const { return instance_; }
-  [[nodiscard]] int dpi() const { return dpi_; }
   [[nodiscard]] int toPx(int twips) const { return MulDiv(twips, dpi_, 1440); }
   [[nodiscard]] int toTwips(int px) const { return MulDiv(px, 1440, dpi_); }
   [[nodiscard]] RECT pxRect(const forms::Rect& r) const {
