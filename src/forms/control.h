@@ -127,7 +127,6 @@ class Control {
   virtual bool keyDown(int /*key*/, int /*shift*/) { return false; }
 
  private:
-  friend class Container;
   friend class Form;
   Container* parent_;
   Kind kind_;
