@@ -194,11 +194,12 @@ TEST(EndToEnd, TheCornerOpensTheBarWithItsClockPanelAndATileOpensItsFolder) {
   closeExplorerWindows();
   wintest::waitFor([] { return explorerWindows().empty(); });
 
-  // Leaving the bar hides it within 200 ms: the best of a few tries on a busy machine, where a
-  // try whose opening Wine's pointer handling spoiled does not count.
+  // Leaving the bar hides it 100 ms later (the ticks are the native tests' to count): here,
+  // within 500 ms, the best of a few tries on a busy machine, where a try whose opening Wine's
+  // pointer handling spoiled does not count.
   ULONGLONG best = ~0ULL;
   int measured = 0;
-  for (int attempt = 0; attempt < 6 && best > 200; ++attempt) {
+  for (int attempt = 0; attempt < 6 && best > 500; ++attempt) {
     moveCursor(screenW - 1, 0);
     if (!waitWithPointerAt(
             screenW - 1, 0, [&] { return IsWindowVisible(bar) && alphaOf(bar) == 255; }, 5000)) {
@@ -214,7 +215,7 @@ TEST(EndToEnd, TheCornerOpensTheBarWithItsClockPanelAndATileOpensItsFolder) {
     ++measured;
   }
   ASSERT_GT(measured, 0) << "the bar never opened and closed again";
-  EXPECT_LE(best, 200U) << "ms from leaving the bar to its hiding";
+  EXPECT_LE(best, 500U) << "ms from leaving the bar to its hiding";
   EXPECT_TRUE(wintest::waitFor([&] { return findPanel(program) == nullptr; }, 5000))
       << "the clock panel is gone once the bar has collapsed";
 }
