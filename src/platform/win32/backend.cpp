@@ -48,9 +48,8 @@ Backend::~Backend() {
 }
 
 void Backend::start(forms::Timer& timer) {
-  // Inside a handler the system timer is set when the handler is done: the clock panel is
-  // built and closed within one pointer poll while the bar is collapsed, and its timer then
-  // never reaches the system.
+  // Inside a handler the system timer is set when the handler is done: a window built and
+  // closed within one handler never sets its timers in the system.
   if (runtime_ != nullptr && runtime_->depth() > 0) {
     pending_[&timer] = true;
     return;
