@@ -1,4 +1,5 @@
-// A platform whose answers each test sets and which records every call.
+// A platform whose answers each test sets and which records every call. Its clipboard is also
+// the one the text boxes cut, copy and paste through.
 #pragma once
 
 #include <functional>
@@ -7,11 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "forms/runtime.h"
 #include "platform/services.h"
 
 namespace testing_support {
 
-class FakePlatform final : public platform::Platform {
+class FakePlatform final : public platform::Platform, public forms::Clipboard {
  public:
   // Answers.
   platform::PointerPos pointerPos{960, 540};
@@ -38,15 +40,13 @@ class FakePlatform final : public platform::Platform {
   std::map<platform::WindowHandle, int> alpha;  // last alpha set per window
   std::vector<std::pair<platform::WindowHandle, std::string>> shellOpened;
   struct Message {
-    std::string text;
-    std::string title;
+    std::string text, title;
     platform::MessageIcon icon;
   };
   std::vector<Message> messages;
   struct About {
     platform::WindowHandle owner;
-    std::string title;
-    std::string text;
+    std::string title, text;
   };
   std::vector<About> aboutBoxes;
   // Runs while a message box or the about box is open (the user's time with the box).
@@ -82,6 +82,8 @@ class FakePlatform final : public platform::Platform {
   std::string longDate() override { return longDateText; }
   std::string clipboardText() override { return clipboard; }
   void setClipboardText(const std::string& text) override { clipboard = text; }
+  std::string text() override { return clipboard; }
+  void setText(const std::string& utf8) override { clipboard = utf8; }
   void showMessageBox(const std::string& text, const std::string& title,
                       platform::MessageIcon icon) override {
     messages.push_back({text, title, icon});

@@ -39,39 +39,40 @@ class FakeMetrics final : public forms::TextMetrics {
   }
 };
 
-// The clipboard the text boxes use: by default its own text, in an App the fake platform's, so
-// that what the program puts there can be pasted.
-class TestClipboard final : public forms::Clipboard {
- public:
-  std::string text() override { return *target; }
-  void setText(const std::string& utf8) override { *target = utf8; }
-  std::string own;
-  std::string* target = &own;
-};
-
 // A handler that ends with anything but a planned ending fails the test (stops the fuzzer).
+inline void failOnFault(forms::Runtime& runtime) {
+  runtime.onFault = [](const std::string& what) {
+#ifdef TERVALO_FUZZ
+    std::fprintf(stderr, "a handler failed: %s\n", what.c_str());
+    std::abort();
+#else
+    ADD_FAILURE() << "a handler failed: " << what;
+#endif
+  };
+}
+
+// A runtime with no App: its text boxes cut, copy and paste through `clipboard.own`.
 struct TestRuntime {
+  struct OwnClipboard final : forms::Clipboard {
+    std::string own;
+    std::string text() override { return own; }
+    void setText(const std::string& utf8) override { own = utf8; }
+  } clipboard;
   forms::VirtualTimers timers;
   FakeMetrics metrics;
-  TestClipboard clipboard;
   forms::Runtime runtime{timers, metrics, nullptr, &clipboard};
-  TestRuntime() {
-    runtime.onFault = [](const std::string& what) {
-#ifdef TERVALO_FUZZ
-      std::fprintf(stderr, "a handler failed: %s\n", what.c_str());
-      std::abort();
-#else
-      ADD_FAILURE() << "a handler failed: " << what;
-#endif
-    };
-  }
+  TestRuntime() { failOnFault(runtime); }
 };
 
-struct TestApp : TestRuntime {
+// An App whose text boxes use the fake platform's clipboard, as the program's use the system's.
+struct TestApp {
   FakePlatform platform;
+  forms::VirtualTimers timers;
+  FakeMetrics metrics;
+  forms::Runtime runtime{timers, metrics, nullptr, &platform};
   App app{platform, runtime};
 
-  TestApp() { clipboard.target = &platform.clipboard; }
+  TestApp() { failOnFault(runtime); }
 
   // What the splash leaves behind, then the bar shown as the splash shows it.
   frmSide& startBar(const std::string& language = "ENGLISH", int osMajor = 10) {
@@ -82,7 +83,6 @@ struct TestApp : TestRuntime {
     return app.side();
   }
   frmSide& side() { return app.side(); }
-  frmConfig& config() { return app.config(); }
   // The configuration window opened from a started bar, as a right click on the bar opens it,
   // with some settings changed in between.
   frmConfig& open(const std::string& language = "ENGLISH",
@@ -90,7 +90,7 @@ struct TestApp : TestRuntime {
     startBar(language);
     for (const auto& [i, v] : settings) app.settings()[i] = v;
     side().eOpenConfig();
-    return config();
+    return app.config();
   }
   void putFile(const std::string& bytes) {
     platform.files["C:\\Program Files\\Tervalo3.txt"] = bytes;
