@@ -22,6 +22,8 @@
 
 namespace testing_support {
 
+inline constexpr char kSettingsPath[] = "C:\\Program Files\\Tervalo3.txt";
+
 // The lines of a settings text, as the bar's load reads them.
 inline std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
@@ -92,18 +94,12 @@ struct TestApp {
     side().eOpenConfig();
     return app.config();
   }
-  void putFile(const std::string& bytes) {
-    platform.files["C:\\Program Files\\Tervalo3.txt"] = bytes;
-  }
+  void putFile(const std::string& bytes) { platform.files[kSettingsPath] = bytes; }
+  std::string& file() { return platform.files[kSettingsPath]; }
 };
 
 // Presses and releases `button` in the middle of a control, through the form's pointer routing.
 inline void click(forms::Control& c, int button = forms::kLeftButton) {
-  if (c.parent() == nullptr) {  // the form itself: its background near the top-left corner
-    c.form().pointerDown(button, 0, {100, 100});
-    c.form().pointerUp(button, 0, {100, 100});
-    return;
-  }
   const forms::Point p{c.left() + c.width() / 2, c.top() + c.height() / 2};
   c.form().pointerDown(*c.parent(), button, 0, p);
   c.form().pointerUp(*c.parent(), button, 0, p);
@@ -155,5 +151,32 @@ inline std::vector<std::string> linesWith(const std::map<int, std::string>& line
 inline std::string fileWith(const std::map<int, std::string>& lines) {
   return fileOf(linesWith(lines));
 }
+
+// "1" for each shown control, "0" for each hidden one.
+inline std::string shown(std::initializer_list<const forms::Control*> controls) {
+  std::string s;
+  for (const forms::Control* c : controls) s += c->visible() ? '1' : '0';
+  return s;
+}
+
+#ifndef TERVALO_FUZZ
+// The configuration window opened in English on the default settings, and done sliding in.
+class ConfigWindow : public testing::Test {
+ protected:
+  ConfigWindow() { t.timers.advance(200); }
+
+  // Opens the colour strips over a row, types a colour and clicks colour button `button`.
+  void paint(int row, const char* r, const char* g, const char* b, int button) {
+    w.lblFolder[std::size_t(row)].click();
+    w.txtRGB[0].setText(r);
+    w.txtRGB[1].setText(g);
+    w.txtRGB[2].setText(b);
+    click(w.lblColor[std::size_t(button)]);
+  }
+
+  TestApp t;
+  frmConfig& w = t.open();
+};
+#endif
 
 }  // namespace testing_support
