@@ -14,7 +14,6 @@
 #include "config/config_window.h"
 #include "core/settings_file.h"
 #include "fake_platform.h"
-#include "forms/runtime.h"
 #ifndef TERVALO_FUZZ
 #include "gtest/gtest.h"
 #endif

@@ -10,25 +10,11 @@ using testing_support::TestApp;
 using testing_support::typeText;
 using Save = testing_support::ConfigWindow;
 
-TEST(Sliders, EachShowsItsSettingAndOnlySaveStoresThem) {
-  TestApp t;
-  frmConfig& w = t.open("ENGLISH", {{core::BarSide, 1}});
-  EXPECT_EQ(w.hscLeft.value(), 1);
-  EXPECT_EQ(w.hscLeft.valueToThumb(1), 0) << "the thumb stands on the bar's side";
-  w.hscLeft.scrollTo(w.hscLeft.thumbRange());
-  EXPECT_EQ(w.hscLeft.value(), 0) << "dragged to the right end: the right edge";
-  w.hscTime.scrollTo(1);
-  EXPECT_EQ(t.app.settings()[core::BarSide].number(), 1);
-  EXPECT_EQ(t.app.settings()[core::ClockMode].number(), 0);
-
-  TestApp small;  // 1024 x 600 pixels: 9000 twips, a small screen
-  small.platform.screenWidthPx = 1024;
-  small.platform.screenHeightPx = 600;
-  frmConfig& sw = small.open();
-  click(sw.Label[4]);
-  EXPECT_FALSE(sw.hscTotal.enabled());
-  sw.hscTotal.pressKey(forms::kKeyRight);
-  EXPECT_EQ(sw.hscTotal.value(), 4);
+TEST(Sliders, OnASmallScreenTheTileCountStaysAsItIs) {
+  TestApp t;  // 1024 x 600 pixels: 9000 twips, a small screen
+  t.platform.screenWidthPx = 1024;
+  t.platform.screenHeightPx = 600;
+  EXPECT_FALSE(t.open().hscTotal.enabled());
 }
 
 TEST_F(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
@@ -37,20 +23,19 @@ TEST_F(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
   typeText(w.txtNombre[3], "Fotos a\xC3\xB1o");
   w.lblFolder[1].typeChar('&');
   w.lblFolder[2].setForeColour(255);
-  paint(0, "250", "10", "10", 2);  // the window's colour: the bar's
+  paint(0, "250", "10", "10", 2);          // the window's colour: the bar's
+  w.txtNombre[5].setText("two\r\nlines");  // a line break cannot break a line
+  w.txtCarpeta[6].setText("D:\\a\rb\nc");
   w.hscGlass.scrollTo(3);
   w.hscLeft.scrollTo(0);  // thumb at the left: the left edge
   w.hscTime.scrollTo(1);
-  w.hscTotal.scrollTo(2);
-  // Rows 5 and 6 are hidden now, and saved all the same; a line break cannot break a line.
-  w.txtNombre[5].setText("two\r\nlines");
-  w.txtCarpeta[6].setText("D:\\a\rb\nc");
+  w.hscTotal.scrollTo(2);  // rows 3 to 6 hidden, and saved all the same
+  EXPECT_EQ(t.app.settings()[core::GlassAlpha].number(), 240) << "only Save stores a slider";
   click(w.Label[7]);
   std::map<int, std::string> lines = {
       {3, "Fotos a\xF1o"}, {5, "two  lines"}, {13, "D:\\a b c"}, {16, "255"}, {21, "658170"},
       {22, "1"},           {24, "&&"},        {30, "2"},         {31, "220"}, {33, "1"}};
   EXPECT_EQ(t.file(), fileWith(lines));
-  EXPECT_TRUE(w.visible()) << "Save keeps the window open";
   EXPECT_NE(t.side().serial(), firstBar) << "the bar is rebuilt from the file";
   EXPECT_TRUE(t.side().visible());
   EXPECT_EQ(t.side().left(), -45) << "collapsed at its new edge";
@@ -88,7 +73,7 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
     frmConfig& w = t.open(c.language);
     const core::Settings before = t.app.settings();
     const int bar = t.side().serial();
-    t.platform.refuseWrites = true;
+    t.platform.missingFolders = {"C:\\Program Files", "C:\\Archivos de programa"};
     w.txtNombre[0].setText("Edited");
     click(w.Label[std::size_t(c.item)]);
     ASSERT_EQ(t.platform.messages.size(), 1U);
@@ -99,7 +84,7 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
     EXPECT_EQ(t.side().serial(), bar);
     ASSERT_TRUE(t.app.findConfig() != nullptr);
 
-    t.platform.refuseWrites = false;  // the user frees the file and tries again
+    t.platform.missingFolders.clear();  // the user frees the file and tries again
     click(w.Label[7]);
     const char* const path =
         c.xpSpanish ? "C:\\Archivos de programa\\Tervalo3.txt" : "C:\\Program Files\\Tervalo3.txt";
@@ -108,40 +93,37 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
 }
 
 TEST_F(Save, RWritesTheSettingsAsLastSavedIntoItsRowsFolder) {
-  w.txtCarpeta[2].setText("C:\\B");
-  w.txtCarpeta[3].setText("C:\\B\\");
   w.txtNombre[0].setText("Unsaved");
   w.cboFont.choose(2);  // stored at once, but not saved yet
-  click(w.lblResp[2]);
-  EXPECT_EQ(t.platform.files.at("C:\\B\\Tervalo3.txt"), fileWith({{22, ""}})) << "no side yet";
-  t.platform.files.clear();
-  click(w.lblResp[3]);
-  EXPECT_EQ(t.platform.files.at("C:\\B\\Tervalo3.txt"), fileWith({{22, ""}}));
+  // Into a drive's folder, with or without its last backslash, or a share's.
+  for (auto [folder, path] :
+       {std::pair{"C:\\B", "C:\\B\\Tervalo3.txt"}, std::pair{"C:\\B\\", "C:\\B\\Tervalo3.txt"},
+        std::pair{"\\\\server\\share", "\\\\server\\share\\Tervalo3.txt"}}) {
+    t.platform.files.clear();
+    w.txtCarpeta[2].setText(folder);
+    click(w.lblResp[2]);
+    EXPECT_EQ(t.platform.files[path], fileWith({{22, ""}})) << "as loaded: no side yet";
+  }
   click(w.Label[7]);  // saved: the next export holds the edits
   click(w.lblResp[2]);
-  EXPECT_EQ(
-      t.platform.files.at("C:\\B\\Tervalo3.txt"),
-      fileWith({{0, "Unsaved"}, {9, "C:\\B"}, {10, "C:\\B\\"}, {32, "2"}, {35, "Wingdings 2"}}));
+  EXPECT_EQ(t.platform.files.at("\\\\server\\share\\Tervalo3.txt"),
+            fileWith({{0, "Unsaved"}, {9, "\\\\server\\share"}, {32, "2"}, {35, "Wingdings 2"}}));
   EXPECT_TRUE(t.platform.messages.empty());
 
-  // Only into an absolute folder: a drive's or a share's.
-  for (const char* folder : {"B", "", "B\\C", ":\\", "\\", "\\B"}) {
+  for (const char* folder : {"B", "", "B\\C", ":\\", "\\", "\\B"}) {  // no absolute folders
     w.txtCarpeta[4].setText(folder);
     click(w.lblResp[4]);
   }
-  EXPECT_EQ(t.platform.files.size(), 2U);
+  EXPECT_EQ(t.platform.files.size(), 2U) << "the settings file and the one export";
   ASSERT_EQ(t.platform.messages.size(), 6U);
   EXPECT_EQ(t.platform.messages[5].text, "It can't be created here, try somewhere else.");
-  w.txtCarpeta[4].setText("\\\\server\\share");
-  click(w.lblResp[4]);
-  EXPECT_EQ(t.platform.files.count("\\\\server\\share\\Tervalo3.txt"), 1U);
   t.platform.missingFolders = {"E:\\gone"};  // a write that fails, in Spanish
   t.app.state().languageName = "SPANISH";
   w.txtCarpeta[4].setText("E:\\gone\\");
   click(w.lblResp[4]);
-  ASSERT_EQ(t.platform.messages.size(), 7U);
-  EXPECT_EQ(t.platform.messages[6].text, "No se puede crear aqu\xC3\xAD, intente en otra parte.");
-  EXPECT_EQ(t.platform.messages[6].icon, platform::MessageIcon::Critical);
+  EXPECT_EQ(t.platform.messages.back().text,
+            "No se puede crear aqu\xC3\xAD, intente en otra parte.");
+  EXPECT_EQ(t.platform.messages.back().icon, platform::MessageIcon::Critical);
 }
 
 TEST(OddSettings, OddValuesInTheFileLoadWholeAndSaveBackWithTheirMeaning) {
