@@ -31,8 +31,7 @@ inline std::vector<std::string> linesOf(const std::string& text) {
 }
 
 // Each character is points x 10 twips wide; a line is points x 25 twips high.
-class FakeMetrics final : public forms::TextMetrics {
- public:
+struct FakeMetrics final : forms::TextMetrics {
   forms::Size measure(const forms::Font& font, std::u32string_view text) override {
     const auto perChar = static_cast<int>(std::lround(font.points * 10));
     return {perChar * static_cast<int>(text.size()),
