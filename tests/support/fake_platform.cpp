@@ -8,16 +8,14 @@ namespace testing_support {
 
 bool FakePlatform::fontInstalled(const std::string& family) {
   // Font families match whatever the case, as the system's do.
-  return std::any_of(installedFonts.begin(), installedFonts.end(), [&](const std::string& f) {
+  return std::ranges::any_of(installedFonts, [&](const std::string& f) {
     return forms::upperAscii(f) == forms::upperAscii(family);
   });
 }
 
 bool FakePlatform::writeFileReplacing(const std::string& path, const std::string& bytes) {
   const std::string folder = path.substr(0, path.find_last_of('\\'));
-  if (refuseWrites || std::count(missingFolders.begin(), missingFolders.end(), folder) != 0) {
-    return false;
-  }
+  if (std::ranges::count(missingFolders, folder) != 0) return false;
   files[path] = bytes;
   return true;
 }

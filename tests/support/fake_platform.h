@@ -1,4 +1,5 @@
-// A platform whose answers each test sets and which records every call.
+// A platform whose answers each test sets and which records every call. Its clipboard is also
+// the one the text boxes cut, copy and paste through.
 #pragma once
 
 #include <functional>
@@ -7,11 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "forms/runtime.h"
 #include "platform/services.h"
 
 namespace testing_support {
 
-class FakePlatform final : public platform::Platform {
+class FakePlatform final : public platform::Platform, public forms::Clipboard {
  public:
   // Answers.
   platform::PointerPos pointerPos{960, 540};
@@ -30,25 +32,18 @@ class FakePlatform final : public platform::Platform {
   std::string longDateText = "Wednesday, December 05, 2012";
   std::string clipboard;
   std::map<std::string, std::string> files;  // path -> bytes
-  bool refuseWrites = false;
-  std::vector<std::string> missingFolders;  // writes into these folders fail
+  std::vector<std::string> missingFolders;   // writes into these folders fail
 
   // Records.
   std::vector<platform::WindowHandle> topmostCalls;
   std::map<platform::WindowHandle, int> alpha;  // last alpha set per window
   std::vector<std::pair<platform::WindowHandle, std::string>> shellOpened;
   struct Message {
-    std::string text;
-    std::string title;
+    std::string text, title;
     platform::MessageIcon icon;
   };
   std::vector<Message> messages;
-  struct About {
-    platform::WindowHandle owner;
-    std::string title;
-    std::string text;
-  };
-  std::vector<About> aboutBoxes;
+  std::vector<std::pair<platform::WindowHandle, std::string>> aboutBoxes;  // owner and text
   // Runs while a message box or the about box is open (the user's time with the box).
   std::function<void()> whileBoxOpen;
   bool exited = false;
@@ -66,15 +61,17 @@ class FakePlatform final : public platform::Platform {
   void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override {
     shellOpened.emplace_back(owner, ansiPath);
   }
-  void showAboutBox(platform::WindowHandle owner, const std::string& title,
+  void showAboutBox(platform::WindowHandle owner, const std::string& /*title*/,
                     const std::string& text) override {
-    aboutBoxes.push_back({owner, title, text});
+    aboutBoxes.emplace_back(owner, text);
     if (whileBoxOpen) whileBoxOpen();
   }
   std::optional<std::string> logonName() override { return logon; }
   platform::OsVersion version() override { return os; }
   platform::OsVersion programVersion() override { return program; }
-  std::optional<std::string> localeInfo(int item) override { return find(locale, item); }
+  std::optional<std::string> localeInfo(int item) override {
+    return locale.contains(item) ? std::optional(locale[item]) : std::nullopt;
+  }
   platform::PowerStatus powerStatus() override { return power; }
   bool fontInstalled(const std::string& family) override;
   platform::LocalTime now() override { return time; }
@@ -82,26 +79,21 @@ class FakePlatform final : public platform::Platform {
   std::string longDate() override { return longDateText; }
   std::string clipboardText() override { return clipboard; }
   void setClipboardText(const std::string& text) override { clipboard = text; }
+  std::string text() override { return clipboard; }
+  void setText(const std::string& utf8) override { clipboard = utf8; }
   void showMessageBox(const std::string& text, const std::string& title,
                       platform::MessageIcon icon) override {
     messages.push_back({text, title, icon});
     if (whileBoxOpen) whileBoxOpen();
   }
   std::optional<std::string> readFile(const std::string& path) override {
-    return find(files, path);
+    return files.contains(path) ? std::optional(files[path]) : std::nullopt;
   }
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
   // Windows-1252 for the characters the program meets; others become "?".
   std::string toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override { exited = true; }
-
- private:
-  template <class Map, class Key>
-  static std::optional<std::string> find(const Map& map, const Key& key) {
-    const auto it = map.find(key);
-    return it == map.end() ? std::nullopt : std::optional<std::string>(it->second);
-  }
 };
 
 }  // namespace testing_support

@@ -14,13 +14,14 @@
 #include "config/config_window.h"
 #include "core/settings_file.h"
 #include "fake_platform.h"
-#include "forms/runtime.h"
 #ifndef TERVALO_FUZZ
 #include "gtest/gtest.h"
 #endif
 #include "virtual_timers.h"
 
 namespace testing_support {
+
+inline constexpr char kSettingsPath[] = "C:\\Program Files\\Tervalo3.txt";
 
 // The lines of a settings text, as the bar's load reads them.
 inline std::vector<std::string> linesOf(const std::string& text) {
@@ -30,8 +31,7 @@ inline std::vector<std::string> linesOf(const std::string& text) {
 }
 
 // Each character is points x 10 twips wide; a line is points x 25 twips high.
-class FakeMetrics final : public forms::TextMetrics {
- public:
+struct FakeMetrics final : forms::TextMetrics {
   forms::Size measure(const forms::Font& font, std::u32string_view text) override {
     const auto perChar = static_cast<int>(std::lround(font.points * 10));
     return {perChar * static_cast<int>(text.size()),
@@ -39,39 +39,40 @@ class FakeMetrics final : public forms::TextMetrics {
   }
 };
 
-// The clipboard the text boxes use: by default its own text, in an App the fake platform's, so
-// that what the program puts there can be pasted.
-class TestClipboard final : public forms::Clipboard {
- public:
-  std::string text() override { return *target; }
-  void setText(const std::string& utf8) override { *target = utf8; }
-  std::string own;
-  std::string* target = &own;
-};
-
 // A handler that ends with anything but a planned ending fails the test (stops the fuzzer).
+inline void failOnFault(forms::Runtime& runtime) {
+  runtime.onFault = [](const std::string& what) {
+#ifdef TERVALO_FUZZ
+    std::fprintf(stderr, "a handler failed: %s\n", what.c_str());
+    std::abort();
+#else
+    ADD_FAILURE() << "a handler failed: " << what;
+#endif
+  };
+}
+
+// A runtime with no App: its text boxes cut, copy and paste through `clipboard.own`.
 struct TestRuntime {
+  struct OwnClipboard final : forms::Clipboard {
+    std::string own;
+    std::string text() override { return own; }
+    void setText(const std::string& utf8) override { own = utf8; }
+  } clipboard;
   forms::VirtualTimers timers;
   FakeMetrics metrics;
-  TestClipboard clipboard;
   forms::Runtime runtime{timers, metrics, nullptr, &clipboard};
-  TestRuntime() {
-    runtime.onFault = [](const std::string& what) {
-#ifdef TERVALO_FUZZ
-      std::fprintf(stderr, "a handler failed: %s\n", what.c_str());
-      std::abort();
-#else
-      ADD_FAILURE() << "a handler failed: " << what;
-#endif
-    };
-  }
+  TestRuntime() { failOnFault(runtime); }
 };
 
-struct TestApp : TestRuntime {
+// An App whose text boxes use the fake platform's clipboard, as the program's use the system's.
+struct TestApp {
   FakePlatform platform;
+  forms::VirtualTimers timers;
+  FakeMetrics metrics;
+  forms::Runtime runtime{timers, metrics, nullptr, &platform};
   App app{platform, runtime};
 
-  TestApp() { clipboard.target = &platform.clipboard; }
+  TestApp() { failOnFault(runtime); }
 
   // What the splash leaves behind, then the bar shown as the splash shows it.
   frmSide& startBar(const std::string& language = "ENGLISH", int osMajor = 10) {
@@ -82,7 +83,6 @@ struct TestApp : TestRuntime {
     return app.side();
   }
   frmSide& side() { return app.side(); }
-  frmConfig& config() { return app.config(); }
   // The configuration window opened from a started bar, as a right click on the bar opens it,
   // with some settings changed in between.
   frmConfig& open(const std::string& language = "ENGLISH",
@@ -90,20 +90,14 @@ struct TestApp : TestRuntime {
     startBar(language);
     for (const auto& [i, v] : settings) app.settings()[i] = v;
     side().eOpenConfig();
-    return config();
+    return app.config();
   }
-  void putFile(const std::string& bytes) {
-    platform.files["C:\\Program Files\\Tervalo3.txt"] = bytes;
-  }
+  void putFile(const std::string& bytes) { platform.files[kSettingsPath] = bytes; }
+  std::string& file() { return platform.files[kSettingsPath]; }
 };
 
 // Presses and releases `button` in the middle of a control, through the form's pointer routing.
 inline void click(forms::Control& c, int button = forms::kLeftButton) {
-  if (c.parent() == nullptr) {  // the form itself: its background near the top-left corner
-    c.form().pointerDown(button, 0, {100, 100});
-    c.form().pointerUp(button, 0, {100, 100});
-    return;
-  }
   const forms::Point p{c.left() + c.width() / 2, c.top() + c.height() / 2};
   c.form().pointerDown(*c.parent(), button, 0, p);
   c.form().pointerUp(*c.parent(), button, 0, p);
@@ -155,5 +149,32 @@ inline std::vector<std::string> linesWith(const std::map<int, std::string>& line
 inline std::string fileWith(const std::map<int, std::string>& lines) {
   return fileOf(linesWith(lines));
 }
+
+// "1" for each shown control, "0" for each hidden one.
+inline std::string shown(std::initializer_list<const forms::Control*> controls) {
+  std::string s;
+  for (const forms::Control* c : controls) s += c->visible() ? '1' : '0';
+  return s;
+}
+
+#ifndef TERVALO_FUZZ
+// The configuration window opened in English on the default settings, and done sliding in.
+class ConfigWindow : public testing::Test {
+ protected:
+  ConfigWindow() { t.timers.advance(200); }
+
+  // Opens the colour strips over a row, types a colour and clicks colour button `button`.
+  void paint(int row, const char* r, const char* g, const char* b, int button) {
+    w.lblFolder[std::size_t(row)].click();
+    w.txtRGB[0].setText(r);
+    w.txtRGB[1].setText(g);
+    w.txtRGB[2].setText(b);
+    click(w.lblColor[std::size_t(button)]);
+  }
+
+  TestApp t;
+  frmConfig& w = t.open();
+};
+#endif
 
 }  // namespace testing_support

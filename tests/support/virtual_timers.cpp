@@ -1,6 +1,7 @@
 #include "virtual_timers.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/timer.h"
 
@@ -16,23 +17,20 @@ void VirtualTimers::stop(Timer& timer) {
 }
 
 bool VirtualTimers::running(const Timer& timer) const {
-  return std::any_of(entries_.begin(), entries_.end(),
-                     [&](const Entry& e) { return e.timer == &timer; });
+  return std::ranges::any_of(entries_, [&](const Entry& e) { return e.timer == &timer; });
 }
 
 void VirtualTimers::advance(std::int64_t ms) {
   const std::int64_t target = now_ + ms;
   for (;;) {
-    auto next =
-        std::min_element(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-          return a.due != b.due ? a.due < b.due : a.order < b.order;
-        });
+    // The earliest due tick; of ticks due together, the one that came due first.
+    auto next = std::ranges::min_element(entries_, {},
+                                         [](const Entry& e) { return std::pair(e.due, e.order); });
     if (next == entries_.end() || next->due > target) break;
     now_ = next->due;
-    Timer* t = next->timer;
-    next->due += t->interval();
+    next->due += next->timer->interval();
     next->order = order_++;
-    t->fire();
+    next->timer->fire();  // may start and stop timers: `next` is not used after it
   }
   now_ = target;
 }
