@@ -18,10 +18,15 @@ int shownPicture(frmDate& d) {
 
 }  // namespace
 
-TEST(BatteryGauge, ThePictureFollowsTheChargeByTensAndTheMainsStatus) {
+TEST(BatteryGauge, ThePictureFollowsTheChargeByTensAndTheMainsStatusAndNoChargeHidesIt) {
   TestApp t;
+  t.platform.power = {255, 1};  // no battery
   t.startBar();
   frmDate& d = t.app.date();
+  EXPECT_FALSE(d.imgState.visible());
+  EXPECT_EQ(d.lblState.caption(), "");
+  EXPECT_EQ(d.Label1.left(), 660);
+  const int dateLeft = d.Label2.left();
   struct Case {
     int charge, mains, picture;
   };
@@ -35,30 +40,13 @@ TEST(BatteryGauge, ThePictureFollowsTheChargeByTensAndTheMainsStatus) {
     EXPECT_EQ(shownPicture(d), c.picture);
     EXPECT_EQ(d.lblState.caption(), std::to_string(c.charge) + "%");
   }
-}
-
-TEST(BatteryGauge, NoChargeHidesTheGaugeAndAnUnknownMainsStatusKeepsThePicture) {
-  TestApp t;
-  t.platform.power = {255, 1};
-  t.startBar();
-  frmDate& d = t.app.date();
-  EXPECT_FALSE(d.imgState.visible());
-  EXPECT_EQ(d.lblState.caption(), "");
-  EXPECT_EQ(d.Label1.left(), 660);
-  const int dateLeft = d.Label2.left();
-
-  t.platform.power = {56, 0};
-  d.BDate();
-  EXPECT_EQ(shownPicture(d), 6);
-  EXPECT_TRUE(d.imgState.visible());
   EXPECT_EQ(d.Label1.left(), 1320);
   EXPECT_EQ(d.Label2.left(), dateLeft + 660) << "the weekday and date move with the time";
 
-  t.platform.power = {40, 255};
+  t.platform.power = {40, 255};  // an unknown mains status keeps the picture and its text
   d.BDate();
-  EXPECT_EQ(shownPicture(d), 6);
-  EXPECT_EQ(d.lblState.caption(), "56%");
-
+  EXPECT_EQ(shownPicture(d), 12);
+  EXPECT_EQ(d.lblState.caption(), "0%");
   t.platform.power = {255, 255};
   d.BDate();
   EXPECT_FALSE(d.imgState.visible());
@@ -76,29 +64,28 @@ TEST(BatteryGauge, EachPictureIsTheEmptyOutlineWithItsFillFromTheBottom) {
   for (int i = 0; i < clock_panel::kBatteryPictures; ++i) {
     SCOPED_TRACE("picture " + std::to_string(i));
     const forms::Picture& p = *clock_panel::batteryPicture(i);
-    ASSERT_EQ(p.width, 11);
-    ASSERT_EQ(p.height, 26);
+    ASSERT_EQ(std::pair(p.width, p.height), std::pair(11, 26));
     std::string rows;  // the 7 x 20 fill area from the top: F filled, . empty, c cut
     for (int y = 0; y < 26; ++y) {
+      int filled = 0;
       for (int x = 0; x < 11; ++x) {
         const bool inFill = x >= 2 && x <= 8 && y >= 4 && y <= 23;
         EXPECT_TRUE(inFill || p.at(x, y) == outline.at(x, y)) << x << "," << y;
+        filled += inFill && p.at(x, y) != 0 ? 1 : 0;
       }
-      if (y < 4 || y > 23) continue;
-      int filled = 0;
-      for (int x = 2; x <= 8; ++x) filled += p.at(x, y) != 0 ? 1 : 0;
-      rows += filled == 7 ? 'F' : filled == 0 ? '.' : 'c';
+      if (y >= 4 && y <= 23) rows += filled == 7 ? 'F' : filled == 0 ? '.' : 'c';
     }
-    if (i <= 1) {  // a bolt or a plug cut out of a full fill
-      EXPECT_EQ(p.at(2, 23), light);
+    EXPECT_EQ(p.at(2, 23), i == 10   ? 0xFFFADC00
+                           : i == 11 ? 0xFFED1C24
+                           : i == 12 ? 0U
+                                     : light)
+        << "yellow at 11-20 %, red at 1-10 %";
+    if (i <= 1) {  // on mains: a bolt or a plug cut out of a full fill
       EXPECT_NE(rows.find('c'), std::string::npos);
       EXPECT_EQ(rows.substr(15), "FFFFF");
-      continue;
+    } else {  // on battery: two rows fewer a picture
+      EXPECT_EQ(rows, std::string(2 * i - 4, '.') + std::string(24 - 2 * i, 'F'));
     }
-    // Pictures 2 to 12, on battery: two rows fewer each, yellow at 11-20 %, red at 1-10 %.
-    const int count = 2 * (12 - i);
-    EXPECT_EQ(rows, std::string(20 - count, '.') + std::string(count, 'F'));
-    EXPECT_EQ(p.at(5, 23), i == 10 ? 0xFFFADC00 : i == 11 ? 0xFFED1C24 : i == 12 ? 0U : light);
   }
   EXPECT_NE(*clock_panel::batteryPicture(0), *clock_panel::batteryPicture(1));
 }

@@ -27,14 +27,6 @@ int ticksUntil(TestApp& t, const std::function<bool()>& done) {
   return -1;
 }
 
-// A settled bar on `side` whose fade has just begun: the pointer dwelt on a corner.
-frmSide& fading(TestApp& t, double side) {
-  frmSide& bar = settled(t, side);
-  t.platform.pointerPos = {side == 0 ? 1919 : 0, side == 0 ? 0 : 1079};
-  ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
-  return bar;
-}
-
 int barAlpha(TestApp& t) { return t.platform.alpha.at(t.side().hwnd()); }
 int panelAlpha(TestApp& t) { return t.platform.alpha.at(t.app.date().hwnd()); }
 
@@ -84,12 +76,24 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingN
   EXPECT_FALSE(t.timers.running(bar.tmrWait));
 }
 
-TEST(EdgeWatcher, TheBarFadesInByStepsOfTenTurnsOpaqueAndThePanelFollowsEveryTick) {
-  for (const double side : {0, 1}) {
-    SCOPED_TRACE(testing::Message() << "side " << side);
+TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThePanelFollowsEveryTickAndTheBarCollapsesOnLeaving) {
+  // Twips per pixel 15, 12, 10 (96, 120, 144 DPI); side 0 right, 1 left; the last column on the
+  // bar's side of its close line and the first beyond it.
+  struct Case {
+    double tpp;
+    int side, keepsOpen, closes;
+  };
+  for (const Case c : {Case{15, 0, 1814, 1813}, Case{12, 0, 1788, 1787}, Case{10, 0, 1761, 1760},
+                       Case{15, 1, 99, 100}, Case{12, 1, 124, 125}, Case{10, 1, 149, 150}}) {
+    SCOPED_TRACE(testing::Message() << "side " << c.side << ", " << c.tpp << " twips/px");
     TestApp t;
+    t.platform.twipsPerPx = c.tpp;
     t.platform.power = {56, 0};
-    frmSide& bar = fading(t, side);
+    frmSide& bar = settled(t, c.side);
+    const platform::PointerPos corner{c.side == 0 ? 1919 : 0, 1079};  // the bottom corner pixel
+    t.platform.pointerPos = corner;
+    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
+    const int screenWidth = static_cast<int>(1920 * c.tpp);
     for (int step = 11; step <= 241; step += 10) {
       t.timers.advance(10);
       ASSERT_EQ(bar.HScroll1.value(), step);
@@ -97,29 +101,44 @@ TEST(EdgeWatcher, TheBarFadesInByStepsOfTenTurnsOpaqueAndThePanelFollowsEveryTic
       ASSERT_EQ(panelAlpha(t), step);
       ASSERT_EQ(bar.width(), 1590);
       // A right bar is placed for the width before; a left bar stays where it was put.
-      ASSERT_EQ(bar.left(), side == 1 ? -45 : step == 11 ? 28799 : 27210);
+      ASSERT_EQ(bar.left(), c.side == 1 ? -45 : screenWidth - (step == 11 ? 1 : 1590));
     }
     t.timers.advance(10);
     EXPECT_FALSE(bar.tmrOpen.enabled());
     EXPECT_EQ(barAlpha(t), 255);
     EXPECT_EQ(panelAlpha(t), 241) << "the panel keeps the last step";
 
-    // The panel's charge text shows only while the pointer rests on a corner.
+    // Every tick refreshes the panel; its charge text shows only while the pointer rests on a
+    // corner.
     frmDate& panel = t.app.date();
     EXPECT_TRUE(panel.visible());
     EXPECT_TRUE(panel.lblState.visible());
-    const platform::PointerPos corner = t.platform.pointerPos;
-    t.platform.pointerPos = {side == 0 ? 1900 : 50, 500};  // on the bar, off the corners
+    t.platform.pointerPos = {c.keepsOpen, 500};
     t.platform.mediumTimeText = "09:41 AM";
     t.timers.advance(10);
     EXPECT_FALSE(panel.lblState.visible());
     EXPECT_EQ(panel.lblState.caption(), "56%") << "hidden, not emptied";
     EXPECT_EQ(panel.Label1.caption(), "09:41");
-    EXPECT_EQ(bar.Label1.caption(), "16200");
+    EXPECT_EQ(bar.Label1.caption(), std::to_string(static_cast<int>(1080 * c.tpp)));
     EXPECT_EQ(bar.Label2.caption(), "500");
     t.platform.pointerPos = corner;
     t.timers.advance(10);
     EXPECT_TRUE(panel.lblState.visible());
+
+    t.platform.pointerPos = {c.keepsOpen, 500};
+    t.timers.advance(500);
+    EXPECT_EQ(bar.width(), 1590);
+    t.platform.pointerPos = {c.closes, 500};
+    t.timers.advance(10);
+    t.platform.pointerPos = {c.keepsOpen, 500};  // back over the bar: too late
+    t.timers.advance(99);
+    EXPECT_TRUE(bar.visible());
+    EXPECT_TRUE(panel.visible());
+    t.timers.advance(1);
+    EXPECT_FALSE(bar.visible());
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_EQ(barAlpha(t), 1);
+    EXPECT_EQ(t.app.findDate(), nullptr) << "a tick that finds the bar collapsed closes the panel";
   }
 }
 
@@ -138,44 +157,13 @@ TEST(EdgeWatcher, OddTargetsOfTheFade) {
   }
 }
 
-TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCloseLine) {
-  // Twips per pixel 15, 12, 10 (96, 120, 144 DPI); side 0 right, 1 left; the last column on the
-  // bar's side of its close line and the first beyond it.
-  struct Case {
-    double tpp;
-    int side, keepsOpen, closes;
-  };
-  for (const Case c : {Case{15, 0, 1814, 1813}, Case{12, 0, 1788, 1787}, Case{10, 0, 1761, 1760},
-                       Case{15, 1, 99, 100}, Case{12, 1, 124, 125}, Case{10, 1, 149, 150}}) {
-    SCOPED_TRACE(testing::Message() << "side " << c.side << ", " << c.tpp << " twips/px");
-    TestApp t;
-    t.platform.twipsPerPx = c.tpp;
-    frmSide& bar = settled(t, c.side);
-    t.platform.pointerPos = {c.side == 0 ? 1919 : 0, 1079};  // the bottom corner pixel
-    t.timers.advance(1000);
-    t.platform.pointerPos = {c.keepsOpen, 500};
-    t.timers.advance(500);
-    EXPECT_EQ(bar.width(), 1590);
-    t.platform.pointerPos = {c.closes, 500};
-    t.timers.advance(10);
-    t.platform.pointerPos = {c.side == 0 ? 1900 : 50, 500};  // back over the bar: too late
-    t.timers.advance(99);
-    EXPECT_TRUE(bar.visible());
-    EXPECT_TRUE(t.app.date().visible());
-    t.timers.advance(1);
-    EXPECT_FALSE(bar.visible());
-    EXPECT_EQ(bar.width(), 1);
-    EXPECT_EQ(bar.HScroll1.value(), 1);
-    EXPECT_EQ(barAlpha(t), 1);
-    EXPECT_EQ(t.app.findDate(), nullptr) << "a tick that finds the bar collapsed closes the panel";
-  }
-}
-
 TEST(EdgeWatcher, CrossingTheCloseLineDuringTheFadeEndsItForGood) {
   for (const double side : {0, 1}) {
     SCOPED_TRACE(testing::Message() << "side " << side);
     TestApp t;
-    frmSide& bar = fading(t, side);
+    frmSide& bar = settled(t, side);
+    t.platform.pointerPos = {side == 0 ? 1919 : 0, 0};
+    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
     t.timers.advance(50);
     t.platform.pointerPos = {900, 500};
     t.timers.advance(10);
