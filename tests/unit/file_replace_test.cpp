@@ -19,9 +19,8 @@ using Files = std::map<std::string, std::string>;
 // Files in memory that log every operation, joined by "; ", and fail where a test says.
 class MemoryFiles final : public platform::FileOps {
  public:
-  Files files;                                    // path -> bytes
-  std::set<std::string> folders{kFolder, kTemp};  // folders that exist
-  std::set<std::string> closed;                   // folders that refuse new files
+  Files files;                   // path -> bytes
+  std::set<std::string> closed;  // folders that refuse new files
   std::string log;
   // The n-th overwrite (from 1) of a path writes only its first `keep` bytes and fails, leaving
   // the old bytes after them: a write cut short by a full disk or a lost device.
@@ -29,12 +28,10 @@ class MemoryFiles final : public platform::FileOps {
   bool refuseMove = false;
 
   std::optional<std::string> read(const std::string& path) override {
-    note("read " + path);
-    if (files.count(path) == 0) return std::nullopt;
-    return files[path];
+    return files.count(path) == 0 ? std::nullopt : std::optional(files[path]);
   }
   std::optional<std::string> createUnique(const std::string& folder) override {
-    if (folders.count(folder) == 0 || closed.count(folder) != 0) {
+    if (closed.count(folder) != 0) {
       note("refused " + folder);
       return std::nullopt;
     }
@@ -78,22 +75,19 @@ class MemoryFiles final : public platform::FileOps {
 }  // namespace
 
 TEST(FileReplace, WhereTheFolderTakesNewFilesTheBytesGoThroughAFileBesideTheOld) {
-  for (const bool exists : {true, false}) {
+  // Whether or not there is an old file; a failed write or move leaves it and takes the new
+  // file away.
+  for (const auto& [exists, cutShort, refuseMove] : {std::tuple{true, false, false},
+                                                     {false, false, false},
+                                                     {true, true, false},
+                                                     {true, false, true}}) {
     MemoryFiles disk;
     if (exists) disk.files[kPath] = "old";
-    EXPECT_TRUE(platform::replaceFile(disk, kPath, "new"));
-    EXPECT_EQ(disk.files, (Files{{kPath, "new"}}));
-    EXPECT_EQ(disk.log,
-              "new C:\\P\\new1; overwrite C:\\P\\new1 = new; move C:\\P\\new1 over C:\\P\\T.txt");
-  }
-  // Writing the new file or moving it over the old fails: the old file stays, the new one goes.
-  for (const bool cutShort : {true, false}) {
-    MemoryFiles disk;
-    disk.files[kPath] = "old";
     if (cutShort) disk.cutShort[{kFolder + "\\new1", 1}] = 2;
-    disk.refuseMove = !cutShort;
-    EXPECT_FALSE(platform::replaceFile(disk, kPath, "new"));
-    EXPECT_EQ(disk.files, (Files{{kPath, "old"}}));
+    disk.refuseMove = refuseMove;
+    const bool replaced = !cutShort && !refuseMove;
+    EXPECT_EQ(platform::replaceFile(disk, kPath, "new"), replaced);
+    EXPECT_EQ(disk.files, (Files{{kPath, replaced ? "new" : "old"}}));
   }
 }
 
@@ -104,7 +98,7 @@ TEST(FileReplace, WhereTheFolderRefusesNewFilesTheFileIsWrittenOverOnlyAfterAWho
   EXPECT_TRUE(platform::replaceFile(disk, kPath, "new"));
   EXPECT_EQ(disk.files, (Files{{kPath, "new"}}));
   EXPECT_EQ(disk.log,
-            "refused C:\\P; read C:\\P\\T.txt; new C:\\Tmp\\new1; overwrite C:\\Tmp\\new1 = old; "
+            "refused C:\\P; new C:\\Tmp\\new1; overwrite C:\\Tmp\\new1 = old; "
             "overwrite C:\\P\\T.txt = new; remove C:\\Tmp\\new1");
 
   // No file to write over, the temporary folder refuses the copy, or writing the copy fails:

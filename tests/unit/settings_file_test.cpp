@@ -12,25 +12,14 @@ using testing_support::TestApp;
 
 namespace {
 
-// What each of the 36 lines holds: T a text, N a number.
-constexpr char kKinds[] = "TTTTTTTTTTTTTTNNNNNNNNNTTTTTTTNNNNNT";
-
-// A recognisable value for line i: "t<i>" for a text, i + 1000 for a number.
-Value numbered(int i) {
-  return kKinds[i] == 'T' ? Value("t" + std::to_string(i)) : Value(1000 + i);
-}
-
-// The 36 lines holding their recognisable values.
-std::vector<std::string> numberedLines() {
-  std::vector<std::string> lines;
-  for (int i = 0; i < core::kSettingCount; ++i) lines.push_back(numbered(i).text());
-  return lines;
-}
+// The lines of a complete file: the defaults, side 0.
+const std::vector<std::string> kLines = testing_support::linesWith({});
 
 // Settings holding "old<i>", to tell the lines a load left alone.
+Value old(int i) { return "old" + std::to_string(i); }
 core::Settings markers() {
   core::Settings s;
-  for (int i = 0; i < core::kSettingCount; ++i) s[i] = "old" + std::to_string(i);
+  for (int i = 0; i < core::kSettingCount; ++i) s[i] = old(i);
   return s;
 }
 
@@ -70,14 +59,14 @@ TEST(SettingsFile, LinesEndAtCrOrCrLfButNotAtALoneLf) {
   EXPECT_EQ(linesOf("\r\n\r\n"), (Lines{"", ""}));
 
   core::Settings crOnly = markers();
-  EXPECT_EQ(core::assignSettingsLines(crOnly, linesOf(fileOf(numberedLines(), "\r"))),
-            LoadOutcome::Full);
-  for (int i = 0; i < core::kSettingCount; ++i) EXPECT_EQ(crOnly[i], numbered(i)) << i;
+  core::Settings crLf = markers();
+  EXPECT_EQ(core::assignSettingsLines(crOnly, linesOf(fileOf(kLines, "\r"))), LoadOutcome::Full);
+  core::assignSettingsLines(crLf, linesOf(fileOf(kLines)));
+  EXPECT_EQ(crOnly, crLf);
   core::Settings lfOnly = markers();
-  EXPECT_EQ(core::assignSettingsLines(lfOnly, linesOf(fileOf(numberedLines(), "\n"))),
-            LoadOutcome::Partial);
-  EXPECT_EQ(lfOnly[0], Value(fileOf(numberedLines(), "\n")));
-  EXPECT_EQ(lfOnly[1], Value("old1"));
+  EXPECT_EQ(core::assignSettingsLines(lfOnly, linesOf(fileOf(kLines, "\n"))), LoadOutcome::Partial);
+  EXPECT_EQ(lfOnly[0], Value(fileOf(kLines, "\n")));
+  EXPECT_EQ(lfOnly[1], old(1));
 }
 
 TEST(SettingsFile, NumbersAreReadTheLenientWayAndOneTooLargeToHoldEndsTheLoadAtItsLine) {
@@ -97,10 +86,8 @@ TEST(SettingsFile, NumbersAreReadTheLenientWayAndOneTooLargeToHoldEndsTheLoadAtI
   // The bar colour is rounded to a 32-bit integer, halves to even.
   for (const auto& [text, value] :
        {std::pair{"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"12081179.4", 12081179}}) {
-    std::vector<std::string> lines = numberedLines();
-    lines[core::BarColour] = text;
     core::Settings s;
-    ASSERT_EQ(core::assignSettingsLines(s, lines), LoadOutcome::Full);
+    core::assignSettingsLines(s, testing_support::linesWith({{core::BarColour, text}}));
     EXPECT_EQ(s[core::BarColour], Value(value)) << text;
   }
   // On any number line: the lines before it are read, it and the rest keep their values. In a
@@ -108,19 +95,15 @@ TEST(SettingsFile, NumbersAreReadTheLenientWayAndOneTooLargeToHoldEndsTheLoadAtI
   for (int bad : {14, 21, 22, 30, 34, 35}) {
     for (const char* text : {"1e400", "-1e400", bad == 21 ? "99999999999" : "1e309"}) {
       SCOPED_TRACE(std::string(text) + " on line " + std::to_string(bad));
-      std::vector<std::string> lines = numberedLines();
+      std::vector<std::string> lines = kLines;
       lines[static_cast<std::size_t>(bad)] = text;
       core::Settings s = markers();
-      const bool number = kKinds[bad] == 'N';
+      const bool number = bad != core::CustomFont;
       EXPECT_EQ(core::assignSettingsLines(s, lines),
                 number ? LoadOutcome::Partial : LoadOutcome::Full);
-      EXPECT_EQ(s[bad - 1], numbered(bad - 1));
-      if (!number) {
-        EXPECT_EQ(s[bad], Value(text));
-      }
-      for (int i = bad; number && i < core::kSettingCount; ++i) {
-        EXPECT_EQ(s[i], Value("old" + std::to_string(i))) << "setting " << i;
-      }
+      EXPECT_EQ(s[bad - 1].text(), kLines[static_cast<std::size_t>(bad - 1)]);
+      EXPECT_EQ(s[bad], number ? old(bad) : Value(text));
+      EXPECT_EQ(s[35], number ? old(35) : Value(text));
     }
   }
 }
