@@ -1,6 +1,8 @@
 // The battery gauge: the picture table at its edges, the text, the layout, the pictures.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "clock/battery_pictures.h"
 #include "clock/date_panel.h"
 #include "test_app.h"
@@ -27,18 +29,17 @@ TEST(BatteryGauge, ThePictureFollowsTheChargeByTensAndTheMainsStatusAndNoChargeH
   EXPECT_EQ(d.lblState.caption(), "");
   EXPECT_EQ(d.Label1.left(), 660);
   const int dateLeft = d.Label2.left();
-  struct Case {
-    int charge, mains, picture;
-  };
-  // On mains: 0 charging, 1 full. On battery a step of ten per picture, 12 the empty outline.
-  for (const Case c :
-       {Case{100, 1, 1}, Case{99, 1, 0}, Case{100, 0, 2}, Case{91, 0, 2}, Case{90, 0, 3},
-        Case{11, 0, 10}, Case{10, 0, 11}, Case{1, 0, 11}, Case{0, 0, 12}}) {
-    SCOPED_TRACE(std::to_string(c.charge) + "% mains " + std::to_string(c.mains));
-    t.platform.power = {c.charge, c.mains};
+  // The charge, the mains status (0 on battery; on mains 0 charging, 1 full) and the picture:
+  // on battery a step of ten a picture, 12 the empty outline.
+  const std::tuple<int, int, int> cases[] = {{100, 1, 1}, {99, 1, 0}, {100, 0, 2},
+                                             {91, 0, 2},  {90, 0, 3}, {11, 0, 10},
+                                             {10, 0, 11}, {1, 0, 11}, {0, 0, 12}};
+  for (const auto& [charge, mains, picture] : cases) {
+    SCOPED_TRACE(std::to_string(charge) + "% mains " + std::to_string(mains));
+    t.platform.power = {charge, mains};
     d.BDate();
-    EXPECT_EQ(shownPicture(d), c.picture);
-    EXPECT_EQ(d.lblState.caption(), std::to_string(c.charge) + "%");
+    EXPECT_EQ(shownPicture(d), picture);
+    EXPECT_EQ(d.lblState.caption(), std::to_string(charge) + "%");
   }
   EXPECT_EQ(d.Label1.left(), 1320);
   EXPECT_EQ(d.Label2.left(), dateLeft + 660) << "the weekday and date move with the time";
@@ -56,6 +57,8 @@ TEST(BatteryGauge, ThePictureFollowsTheChargeByTensAndTheMainsStatusAndNoChargeH
 TEST(BatteryGauge, EachPictureIsTheEmptyOutlineWithItsFillFromTheBottom) {
   constexpr std::uint32_t light = 0xFFF0F0F0;
   const forms::Picture& outline = *clock_panel::batteryPicture(12);
+  // The fill is light but yellow at 11-20 % (picture 10) and red at 1-10 % (11).
+  const std::map<int, std::uint32_t> fills = {{10, 0xFFFADC00}, {11, 0xFFED1C24}, {12, 0}};
   for (int i = 0; i < clock_panel::kBatteryPictures; ++i) {
     SCOPED_TRACE("picture " + std::to_string(i));
     const forms::Picture& p = *clock_panel::batteryPicture(i);
@@ -70,11 +73,7 @@ TEST(BatteryGauge, EachPictureIsTheEmptyOutlineWithItsFillFromTheBottom) {
       }
       if (y >= 4 && y <= 23) rows += filled == 7 ? 'F' : filled == 0 ? '.' : 'c';
     }
-    EXPECT_EQ(p.at(2, 23), i == 10   ? 0xFFFADC00
-                           : i == 11 ? 0xFFED1C24
-                           : i == 12 ? 0U
-                                     : light)
-        << "yellow at 11-20 %, red at 1-10 %";
+    EXPECT_EQ(p.at(2, 23), fills.count(i) != 0 ? fills.at(i) : light);
     if (i <= 1) {  // on mains: a bolt or a plug cut out of a full fill
       EXPECT_NE(rows.find('c'), std::string::npos);
       EXPECT_EQ(rows.substr(15), "FFFFF");

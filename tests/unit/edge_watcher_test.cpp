@@ -33,35 +33,37 @@ int panelAlpha(TestApp& t) { return t.platform.alpha.at(t.app.date().hwnd()); }
 }  // namespace
 
 TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingNothing) {
-  struct Case {
-    double side;
-    platform::PointerPos pos;
-    bool opens;
-  };
   // BarSide -1 has no corners and no close line: it stays shown, collapsed.
-  for (const Case c :
-       {Case{0, {1919, 0}, true}, Case{0, {1919, 1079}, true}, Case{1, {0, 0}, true},
-        Case{1, {0, 1079}, true}, Case{0, {1918, 0}, false}, Case{0, {1919, 1}, false},
-        Case{0, {1919, 1078}, false}, Case{0, {0, 0}, false}, Case{1, {1, 0}, false},
-        Case{1, {0, 1}, false}, Case{1, {1919, 0}, false}, Case{-1, {1919, 0}, false},
-        Case{-1, {0, 0}, false}}) {
-    SCOPED_TRACE(testing::Message() << "side " << c.side << " at " << c.pos.x << "," << c.pos.y);
+  for (const auto& [side, pos, opens] : {std::tuple{0.0, platform::PointerPos{1919, 0}, true},
+                                         {0.0, {1919, 1079}, true},
+                                         {1.0, {0, 0}, true},
+                                         {1.0, {0, 1079}, true},
+                                         {0.0, {1918, 0}, false},
+                                         {0.0, {1919, 1}, false},
+                                         {0.0, {1919, 1078}, false},
+                                         {0.0, {0, 0}, false},
+                                         {1.0, {1, 0}, false},
+                                         {1.0, {0, 1}, false},
+                                         {1.0, {1919, 0}, false},
+                                         {-1.0, {1919, 0}, false},
+                                         {-1.0, {0, 0}, false}}) {
+    SCOPED_TRACE(testing::Message() << "side " << side << " at " << pos.x << "," << pos.y);
     TestApp t;
-    frmSide& bar = settled(t, c.side);
+    frmSide& bar = settled(t, side);
     // Every form takes the next serial of the runtime: one asked for now tells how many were
     // built since.
     const int serial = t.runtime.nextSerial();
-    t.platform.pointerPos = c.pos;
+    t.platform.pointerPos = pos;
     t.timers.advance(309);  // the tick at 10 ms finds the corner: 300 ms from it
     EXPECT_FALSE(bar.tmrOpen.enabled());
-    t.timers.advance(c.opens ? 11 : 3000);  // then the first step of the fade
-    EXPECT_EQ(bar.width(), c.opens ? 1590 : 1);
-    EXPECT_EQ(bar.visible(), c.opens || c.side < 0);
+    t.timers.advance(opens ? 11 : 3000);  // then the first step of the fade
+    EXPECT_EQ(bar.width(), opens ? 1590 : 1);
+    EXPECT_EQ(bar.visible(), opens || side < 0);
     // Only the open bar builds its clock panel: the idle one builds nothing on its polls.
-    EXPECT_EQ(t.runtime.nextSerial(), serial + (c.opens ? 2 : 1));
+    EXPECT_EQ(t.runtime.nextSerial(), serial + (opens ? 2 : 1));
   }
 
-  TestApp t;  // leaving early starts over; the dwell timer stops itself
+  TestApp t;  // leaving early starts over
   frmSide& bar = settled(t);
   t.platform.pointerPos = {1919, 0};
   t.timers.advance(200);
@@ -69,10 +71,8 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingN
   t.timers.advance(10);
   t.platform.pointerPos = {1919, 0};
   t.timers.advance(10);
-  bar.tmrMouse.setEnabled(false);  // nothing else stops or restarts the dwell timer now
   EXPECT_EQ(ticksUntil(t, [&] { return bar.tmrOpen.enabled(); }), 300)
       << "a fresh 300 ms from the tick that found the corner again";
-  EXPECT_FALSE(t.timers.running(bar.tmrWait));
 }
 
 TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThePanelFollowsEveryTickAndTheBarCollapsesOnLeaving) {
@@ -138,35 +138,27 @@ TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThePanelFollowsEveryTickAndTheBarColl
   }
 }
 
-TEST(EdgeWatcher, OddTargetsOfTheFade) {
-  // 1 or less: the first tick finds the target reached and never widens. Above what the stepper
-  // holds (a hand-edited file): the fade ends at its top, opaque.
-  for (const auto& [target, width, step] : {std::tuple{1, 1, 1}, {300, 1590, 255}}) {
-    TestApp t;
-    frmSide& bar = settled(t);
-    t.app.settings()[core::GlassAlpha] = target;
-    t.platform.pointerPos = {1919, 0};
-    t.timers.advance(1000);
-    EXPECT_EQ(bar.width(), width) << target;
-    EXPECT_EQ(bar.HScroll1.value(), step);
-    EXPECT_EQ(barAlpha(t), 255);
-  }
-}
-
-TEST(EdgeWatcher, CrossingTheCloseLineDuringTheFadeEndsItForGood) {
-  for (const double side : {0, 1}) {
-    SCOPED_TRACE(testing::Message() << "side " << side);
+TEST(EdgeWatcher, TheFadeStopsAtALowTargetEndsOpaqueAboveTheStepperAndForGoodOnLeaving) {
+  // GlassAlpha 1: the first tick finds the target reached and never widens. 300 (a hand-edited
+  // file): the fade ends at the stepper's top, opaque. Leaving across the close line after five
+  // steps: the fade stops at once, the step of that ms first, while the bar awaits its collapse.
+  for (const auto& [target, side, leaves, width, step, alpha] :
+       {std::tuple{1, 0.0, false, 1, 1, 255},
+        {300, 0.0, false, 1590, 255, 255},
+        {240, 0.0, true, 1590, 61, 61},
+        {240, 1.0, true, 1590, 61, 61}}) {
+    SCOPED_TRACE(testing::Message() << "GlassAlpha " << target << ", side " << side);
     TestApp t;
     frmSide& bar = settled(t, side);
+    t.app.settings()[core::GlassAlpha] = target;
     t.platform.pointerPos = {side == 0 ? 1919 : 0, 0};
     ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
     t.timers.advance(50);
-    t.platform.pointerPos = {900, 500};
-    t.timers.advance(10);
-    EXPECT_EQ(bar.HScroll1.value(), 61) << "the opening tick of this ms came first";
-    t.timers.advance(99);
-    EXPECT_EQ(bar.width(), 1590);
-    EXPECT_EQ(bar.HScroll1.value(), 61);
+    if (leaves) t.platform.pointerPos = {900, 500};
+    t.timers.advance(leaves ? 109 : 1000);
+    EXPECT_EQ(bar.width(), width);
+    EXPECT_EQ(bar.HScroll1.value(), step);
+    EXPECT_EQ(barAlpha(t), alpha);
   }
 }
 

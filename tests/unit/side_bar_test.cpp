@@ -46,38 +46,38 @@ TEST(SideBarLoad, WithNoFileTheDefaultsFollowLanguageAndSystemButAreNotShown) {
 }
 
 TEST(SideBarLoad, TheWindowStandsAtItsEdgeAsTallAsTheScreenCollapsedInItsColour) {
-  struct Case {
-    const char *side, *coloured;
-    int left;
-    Value stored;
-    forms::Colour colour;  // BarColour is 255: the bar takes it for any BarColoured but 0
-  };
-  for (const Case& c :
-       {Case{"0", "0", 28800 - 3810, 0, 1118481}, Case{"", "1", 28800 - 3810, 0, 255},
-        Case{"1", "3", -45, 1, 255}, Case{"3", "0.5", -45, 1, 1118481}}) {
-    SCOPED_TRACE(testing::Message() << "BarSide " << c.side << ", BarColoured " << c.coloured);
+  // BarSide, BarColoured; the bar's left, the side stored and the colour: BarColour is 255, taken
+  // for any BarColoured but 0.
+  const std::tuple<const char*, const char*, int, Value, forms::Colour> cases[] = {
+      {"0", "0", 28800 - 3810, 0, 1118481},
+      {"", "1", 28800 - 3810, 0, 255},
+      {"1", "3", -45, 1, 255},
+      {"3", "0.5", -45, 1, 1118481}};
+  for (const auto& [side, coloured, left, stored, colour] : cases) {
+    SCOPED_TRACE(testing::Message() << "BarSide " << side << ", BarColoured " << coloured);
     TestApp t;
-    frmSide& bar = loaded(
-        t, {{core::BarSide, c.side}, {core::BarColoured, c.coloured}, {core::BarColour, "255"}});
-    EXPECT_EQ(bar.rect(), (forms::Rect{c.left, -15, 1, 16200 + 600}));
-    EXPECT_EQ(t.app.settings()[core::BarSide], c.stored);
+    frmSide& bar =
+        loaded(t, {{core::BarSide, side}, {core::BarColoured, coloured}, {core::BarColour, "255"}});
+    EXPECT_EQ(bar.rect(), (forms::Rect{left, -15, 1, 16200 + 600}));
+    EXPECT_EQ(t.app.settings()[core::BarSide], stored);
     EXPECT_TRUE(bar.visible());
     EXPECT_EQ(t.platform.topmostCalls.back(), bar.hwnd()) << "topmost again on every resize";
     EXPECT_FALSE(t.app.date().visible());
     EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 1);
-    EXPECT_EQ(bar.backColour(), c.colour);
-    EXPECT_EQ(bar.lblButton[6].backColour(), c.colour);
-    EXPECT_EQ(t.app.date().backColour(), c.colour) << "the clock panel takes the bar's colour";
+    EXPECT_EQ(bar.backColour(), colour);
+    EXPECT_EQ(bar.lblButton[6].backColour(), colour);
+    EXPECT_EQ(t.app.date().backColour(), colour) << "the clock panel takes the bar's colour";
   }
 }
 
 TEST(SideBarLoad, TheColumnHoldsBarSizePlusOneTilesCentredAndSmallScreensAtMostFive) {
-  // Centred on the 16200-twip screen, 90 twips low.
-  for (const auto& [size, height, top] : {std::tuple{"0", 1500, 7440},
-                                          {"4", 7500, 4440},
-                                          {"9", 10500, 2940},
-                                          {"2.5", 10500, 2940},
-                                          {"-1", 10500, 2940}}) {
+  // BarSize, then the column's height and top, centred on the 16200-twip screen, 90 twips low.
+  const std::tuple<const char*, int, int> columns[] = {{"0", 1500, 7440},
+                                                       {"4", 7500, 4440},
+                                                       {"9", 10500, 2940},
+                                                       {"2.5", 10500, 2940},
+                                                       {"-1", 10500, 2940}};
+  for (const auto& [size, height, top] : columns) {
     TestApp t;
     frmSide& bar = loaded(t, {{core::BarSize, size}});
     EXPECT_EQ(bar.frmeBar.height(), height) << "BarSize " << size;
@@ -144,17 +144,18 @@ TEST(SideBarLoad, OnlyAFileOfThirtyOneLinesOrMoreIsApplied) {
 }
 
 TEST(SideBarLoad, TheFileIsReadOnlyFromTheFolderXpSpanishNames) {
-  for (const auto& [xpSpanish, inArchivos, inProgramFiles, name] :
-       {std::tuple{true, true, true, "Archivos"},
-        {true, false, true, "Equipo"},
-        {false, true, true, "Program"},
-        {false, true, false, "Equipo"}}) {
-    SCOPED_TRACE(testing::Message() << xpSpanish << inArchivos << inProgramFiles);
+  // XP Spanish; a file "A" in "Archivos de programa"; a file "P" in "Program Files"; the first
+  // tile's name shown ("Equipo": none was read).
+  const std::tuple<bool, bool, bool, const char*> cases[] = {{true, true, true, "A"},
+                                                             {true, false, true, "Equipo"},
+                                                             {false, true, true, "P"},
+                                                             {false, true, false, "Equipo"}};
+  for (const auto& [xpSpanish, inArchivos, inProgramFiles, name] : cases) {
     TestApp t;
     t.app.state().xpSpanish = xpSpanish;
     if (inArchivos)
-      t.platform.files["C:\\Archivos de programa\\Tervalo3.txt"] = fileWith({{0, "Archivos"}});
-    if (inProgramFiles) t.putFile(fileWith({{0, "Program"}}));
+      t.platform.files["C:\\Archivos de programa\\Tervalo3.txt"] = fileWith({{0, "A"}});
+    if (inProgramFiles) t.putFile(fileWith({{0, "P"}}));
     EXPECT_EQ(t.startBar("SPANISH", 5).Labels[0].caption(), name);
   }
 }
@@ -162,9 +163,7 @@ TEST(SideBarLoad, TheFileIsReadOnlyFromTheFolderXpSpanishNames) {
 TEST(SideBarLoad, AOneSecondPressOnTheBackgroundEndsTheProgram) {
   TestApp t;
   frmSide& bar = t.startBar();
-  const std::size_t topmostBefore = t.platform.topmostCalls.size();
   bar.pointerDown(forms::kLeftButton, 0, {500, 100});  // above the tile column
-  EXPECT_EQ(t.platform.topmostCalls.size(), topmostBefore + 1);
   t.timers.advance(999);
   bar.pointerUp(forms::kLeftButton, 0, {500, 100});
   t.timers.advance(5000);

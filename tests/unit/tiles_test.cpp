@@ -28,11 +28,6 @@ std::string shades(frmSide& bar, forms::Colour normal) {
   return s;
 }
 
-void press(frmSide& bar, int button, forms::Point down, forms::Point up) {
-  bar.pointerDown(button, 0, down);
-  bar.pointerUp(button, 0, up);
-}
-
 }  // namespace
 
 TEST(Tiles, TheTileUnderThePointerLightsAPressedOneDarkensAndAClickOrEnterOpensItsFolder) {
@@ -43,7 +38,6 @@ TEST(Tiles, TheTileUnderThePointerLightsAPressedOneDarkensAndAClickOrEnterOpensI
   enter.pressKey(forms::kKeyReturn);  // no tile ever chosen: tile 0
   bar.pointerMove(0, 0, onTile(2));
   EXPECT_EQ(shades(bar, normal), "NNHNNNN");
-  EXPECT_EQ(bar.HoverTile, 2);
   bar.pointerMove(0, 0, onTile(3, 60));  // the strip is part of the tile
   EXPECT_EQ(shades(bar, normal), "NNNHNNN");
   bar.pointerDown(forms::kRightButton, 0, onTile(3, 1100));  // on the name
@@ -52,13 +46,13 @@ TEST(Tiles, TheTileUnderThePointerLightsAPressedOneDarkensAndAClickOrEnterOpensI
   EXPECT_EQ(shades(bar, normal), "NNNPNNN") << "a pressed tile keeps its shade";
   bar.pointerUp(forms::kRightButton, 0, onTile(3, 1200));  // a right click opens it too
   EXPECT_EQ(shades(bar, normal), "NNNNNNN");
-  EXPECT_EQ(bar.HoverTile, 7);
   bar.pointerMove(0, 0, onTile(2));
   enter.pressKey(forms::kKeyReturn);  // Enter opens the lit tile, and then the last one opened
   bar.pointerMove(0, 0, kBackground);
   EXPECT_EQ(shades(bar, normal), "NNNNNNN");
   enter.pressKey(forms::kKeyReturn);
-  press(bar, forms::kLeftButton, onTile(0), onTile(4));  // released elsewhere: nothing opened
+  bar.pointerDown(forms::kLeftButton, 0, onTile(0));
+  bar.pointerUp(forms::kLeftButton, 0, onTile(4));  // released elsewhere: nothing opened
   EXPECT_EQ(shades(bar, normal), "NNNNNNN");
   t.app.state().launchIndex = 6;  // the last tile
   bar.eEject();
@@ -83,10 +77,9 @@ TEST(Tiles, ARightClickOnTheBackgroundOpensAFreshConfigurationWindowAndCollapses
   t.platform.pointerPos = {1919, 0};
   t.timers.advance(1000);
   t.platform.pointerPos = {1900, 50};
-  press(bar, forms::kLeftButton, kBackground, kBackground);
+  testing_support::click(bar);
   EXPECT_EQ(t.app.findConfig(), nullptr) << "a left click on the background does nothing";
-
-  press(bar, forms::kRightButton, kBackground, kBackground);
+  testing_support::click(bar, forms::kRightButton);
   ASSERT_NE(t.app.findConfig(), nullptr);
   const int first = t.app.config().serial();
   t.timers.advance(100);
