@@ -15,7 +15,6 @@ constexpr forms::Colour kPressed = 3947580;    // 60,60,60
 constexpr int kColumnTop = 4440;               // five tiles centred on a 1080-pixel screen
 
 forms::Point onTile(int i, int y = 600) { return {800, kColumnTop + 1500 * i + y}; }
-const forms::Point kBackground{800, 1000};
 
 // The shades of the seven tiles: N normal, H highlighted, P pressed.
 std::string shades(frmSide& bar, forms::Colour normal) {
@@ -47,8 +46,8 @@ TEST(Tiles, TheTileUnderThePointerLightsAPressedOneDarkensAndAClickOrEnterOpensI
   bar.pointerUp(forms::kRightButton, 0, onTile(3, 1200));  // a right click opens it too
   EXPECT_EQ(shades(bar, normal), "NNNNNNN");
   bar.pointerMove(0, 0, onTile(2));
-  enter.pressKey(forms::kKeyReturn);  // Enter opens the lit tile, and then the last one opened
-  bar.pointerMove(0, 0, kBackground);
+  enter.pressKey(forms::kKeyReturn);   // Enter opens the lit tile, and then the last one opened
+  bar.pointerMove(0, 0, {800, 1000});  // above the column
   EXPECT_EQ(shades(bar, normal), "NNNNNNN");
   enter.pressKey(forms::kKeyReturn);
   bar.pointerDown(forms::kLeftButton, 0, onTile(0));
