@@ -32,20 +32,15 @@ int barAlpha(TestApp& t) { return t.platform.alpha.at(t.side().hwnd()); }
 }  // namespace
 
 TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingNothing) {
-  // BarSide -1 has no corners and no close line: it stays shown, collapsed.
-  for (const auto& [side, pos, opens] : {std::tuple{0.0, platform::PointerPos{1919, 0}, true},
-                                         {0.0, {1919, 1079}, true},
-                                         {1.0, {0, 0}, true},
-                                         {1.0, {0, 1079}, true},
-                                         {0.0, {1918, 0}, false},
-                                         {0.0, {1919, 1}, false},
-                                         {0.0, {1919, 1078}, false},
-                                         {0.0, {0, 0}, false},
-                                         {1.0, {1, 0}, false},
-                                         {1.0, {0, 1}, false},
-                                         {1.0, {1919, 0}, false},
-                                         {-1.0, {1919, 0}, false},
-                                         {-1.0, {0, 0}, false}}) {
+  // The bar's side, the pointer and whether it opens there. BarSide -1 has no corners and no
+  // close line: it stays shown, collapsed.
+  const std::tuple<double, platform::PointerPos, bool> cases[] = {
+      {0, {1919, 0}, true},     {0, {1919, 1079}, true}, {1, {0, 0}, true},
+      {1, {0, 1079}, true},     {0, {1918, 0}, false},   {0, {1919, 1}, false},
+      {0, {1919, 1078}, false}, {0, {0, 0}, false},      {1, {1, 0}, false},
+      {1, {0, 1}, false},       {1, {1919, 0}, false},   {-1, {1919, 0}, false},
+      {-1, {0, 0}, false}};
+  for (const auto& [side, pos, opens] : cases) {
     SCOPED_TRACE(testing::Message() << "side " << side << " at " << pos.x << "," << pos.y);
     TestApp t;
     frmSide& bar = settled(t, side);
@@ -140,11 +135,11 @@ TEST(EdgeWatcher, TheFadeStopsAtALowTargetEndsOpaqueAboveTheStepperAndForGoodOnL
   // GlassAlpha 1: the first tick finds the target reached and never widens. 300 (a hand-edited
   // file): the fade ends at the stepper's top, opaque. Leaving across the close line after five
   // steps: the fade stops at once, the step of that ms first, while the bar awaits its collapse.
-  for (const auto& [target, side, leaves, width, step, alpha] :
-       {std::tuple{1, 0.0, false, 1, 1, 255},
-        {300, 0.0, false, 1590, 255, 255},
-        {240, 0.0, true, 1590, 61, 61},
-        {240, 1.0, true, 1590, 61, 61}}) {
+  const std::tuple<int, double, bool, int, int, int> cases[] = {{1, 0, false, 1, 1, 255},
+                                                                {300, 0, false, 1590, 255, 255},
+                                                                {240, 0, true, 1590, 61, 61},
+                                                                {240, 1, true, 1590, 61, 61}};
+  for (const auto& [target, side, leaves, width, step, alpha] : cases) {
     SCOPED_TRACE(testing::Message() << "GlassAlpha " << target << ", side " << side);
     TestApp t;
     frmSide& bar = settled(t, side);

@@ -1,4 +1,4 @@
-// The forms runtime: timers, change events, unloading, scroll bars, hit-testing and text boxes.
+// The forms runtime: timers, change events, unloading, faults, the pointer, text boxes, focus.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -258,6 +258,11 @@ TEST(TextBoxes, TypingAndTheClipboardKeysFollowTheEditBoxRulesAfterTheKeyPressHa
   box.setSelection(0, 2);
   box.typeChar(3);
   EXPECT_EQ(t.clipboard.own, "01");
+  box.setMaxLength(0);
+  box.setSelection(9, 0);
+  // A character outside the basic plane is one, whole; half a surrogate pair or a bell is none.
+  EXPECT_EQ(type({0x1F600, 0xD83D, 7}), "012345678\xF0\x9F\x98\x80");
+  EXPECT_EQ(type({kKeyBack}), "012345678");
   box.setText("ab");
   EXPECT_EQ(box.selStart(), 0);
   EXPECT_EQ(type({26}), "ab") << "a text the program sets leaves nothing to undo";

@@ -44,7 +44,7 @@ TEST(Splash, TheNameFadesTheBarsGrowTheSquareMarksTheCrossingAndTheBarTakesOver)
   t.app.settings()[core::BarColoured] = 1;
   frmInicio& s = startSplash(t);
   EXPECT_EQ(s.rect(), (forms::Rect{(28800 - 7815) / 2, (16200 - 4455) / 2, 7815, 4455}));
-  EXPECT_EQ(t.app.settings()[core::BarColoured], core::Value(0));
+  EXPECT_EQ(t.app.settings()[core::BarColoured], core::Value(0)) << "the load clears it";
   for (int tick = 1; tick <= 40; ++tick) {  // a tick every 30 ms
     t.timers.advance(30);
     SCOPED_TRACE("tick " + std::to_string(tick));
