@@ -29,142 +29,47 @@ int ticksUntil(TestApp& t, const std::function<bool()>& done) {
 
 int barAlpha(TestApp& t) { return t.platform.alpha.at(t.side().hwnd()); }
 
-// A corner of each side, a point on the open bar off the corners, and a point beyond its close
-// line.
-struct Side {
-  double side;
-  platform::PointerPos corner;
-  platform::PointerPos onBar;
-  platform::PointerPos beyond;
-};
-const Side kSides[] = {{0, {1919, 0}, {1900, 500}, {900, 500}},
-                       {1, {0, 1079}, {50, 500}, {900, 500}}};
-
 }  // namespace
 
-TEST(EdgeWatcher, AnIdleCollapsedBarBuildsNoWindowOnItsPolls) {
-  TestApp t;
-  frmSide& bar = settled(t);
-  // Every form takes the next serial of the runtime: one asked for now tells how many were
-  // built since.
-  const int before = t.runtime.nextSerial();
-  t.timers.advance(10000);  // 1 000 polls of the pointer
-  EXPECT_EQ(t.runtime.nextSerial(), before + 1) << "no clock panel built and dropped";
-  EXPECT_EQ(bar.width(), 1);
-  EXPECT_EQ(t.app.findDate(), nullptr);
-}
-
-TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSide) {
-  struct Case {
-    double side;
-    platform::PointerPos pos;
-    bool opens;
-  };
-  for (const Case c :
-       {Case{0, {1919, 0}, true}, Case{0, {1919, 1079}, true}, Case{1, {0, 0}, true},
-        Case{1, {0, 1079}, true}, Case{0, {1918, 0}, false}, Case{0, {1919, 1}, false},
-        Case{0, {1919, 1078}, false}, Case{0, {0, 0}, false}, Case{1, {1, 0}, false},
-        Case{1, {0, 1}, false}, Case{1, {1919, 0}, false}}) {
-    SCOPED_TRACE(testing::Message() << "side " << c.side << " at " << c.pos.x << "," << c.pos.y);
+TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingNothing) {
+  // The bar's side, the pointer and whether it opens there. BarSide -1 has no corners and no
+  // close line: it stays shown, collapsed.
+  const std::tuple<double, platform::PointerPos, bool> cases[] = {
+      {0, {1919, 0}, true},     {0, {1919, 1079}, true}, {1, {0, 0}, true},
+      {1, {0, 1079}, true},     {0, {1918, 0}, false},   {0, {1919, 1}, false},
+      {0, {1919, 1078}, false}, {0, {0, 0}, false},      {1, {1, 0}, false},
+      {1, {0, 1}, false},       {1, {1919, 0}, false},   {-1, {1919, 0}, false},
+      {-1, {0, 0}, false}};
+  for (const auto& [side, pos, opens] : cases) {
+    SCOPED_TRACE(testing::Message() << "side " << side << " at " << pos.x << "," << pos.y);
     TestApp t;
-    frmSide& bar = settled(t, c.side);
-    t.platform.pointerPos = c.pos;
-    if (!c.opens) {
-      t.timers.advance(3000);
-      EXPECT_EQ(bar.width(), 1);
-      EXPECT_FALSE(t.app.findDate() != nullptr);
-      continue;
-    }
-    t.timers.advance(10);  // this tick starts the dwell
-    EXPECT_FALSE(t.app.findDate() != nullptr) << "closed again while the bar is collapsed";
-    t.timers.advance(299);
+    frmSide& bar = settled(t, side);
+    // Every form takes the next serial of the runtime: one asked for now tells how many were
+    // built since.
+    const int serial = t.runtime.nextSerial();
+    t.platform.pointerPos = pos;
+    t.timers.advance(309);  // the tick at 10 ms finds the corner: 300 ms from it
     EXPECT_FALSE(bar.tmrOpen.enabled());
-    t.timers.advance(1);  // 300 ms after the tick that found the corner
-    EXPECT_TRUE(bar.tmrOpen.enabled());
-    t.timers.advance(10);
-    EXPECT_EQ(bar.width(), 1590);
-    EXPECT_TRUE(bar.visible());
+    t.timers.advance(opens ? 11 : 3000);  // then the first step of the fade
+    EXPECT_EQ(bar.width(), opens ? 1590 : 1);
+    EXPECT_EQ(bar.visible(), opens || side < 0);
+    // Only the open bar builds its clock panel: the idle one builds nothing on its polls.
+    EXPECT_EQ(t.runtime.nextSerial(), serial + (opens ? 2 : 1));
   }
 
-  TestApp t;  // leaving early starts over; the dwell timer stops itself
+  TestApp t;  // leaving early starts over
   frmSide& bar = settled(t);
   t.platform.pointerPos = {1919, 0};
   t.timers.advance(200);
   t.platform.pointerPos = {1919, 5};
   t.timers.advance(10);
-  EXPECT_FALSE(bar.tmrWait.enabled());
   t.platform.pointerPos = {1919, 0};
   t.timers.advance(10);
-  bar.tmrMouse.setEnabled(false);  // nothing else stops or restarts the dwell timer now
   EXPECT_EQ(ticksUntil(t, [&] { return bar.tmrOpen.enabled(); }), 300)
       << "a fresh 300 ms from the tick that found the corner again";
-  EXPECT_FALSE(bar.tmrWait.enabled());
-  EXPECT_FALSE(t.timers.running(bar.tmrWait));
 }
 
-TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThenTurnsOpaqueAtItsOwnEdge) {
-  for (const Side& s : kSides) {
-    SCOPED_TRACE("side " + std::to_string(s.side));
-    TestApp t;
-    frmSide& bar = settled(t, s.side);
-    t.platform.pointerPos = s.corner;
-    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
-    for (int step = 11; step <= 241; step += 10) {
-      t.timers.advance(10);
-      ASSERT_EQ(bar.HScroll1.value(), step);
-      ASSERT_EQ(barAlpha(t), step);
-      ASSERT_EQ(t.platform.alpha.at(t.app.date().hwnd()), step);
-      ASSERT_EQ(bar.width(), 1590);
-      if (s.side == 0) {
-        ASSERT_EQ(bar.left(), step == 11 ? 28799 : 27210) << "placed for the width before";
-      } else {
-        ASSERT_EQ(bar.left(), -45) << "a left bar stays where it was put";
-      }
-    }
-    EXPECT_TRUE(bar.tmrOpen.enabled());
-    t.timers.advance(10);
-    EXPECT_FALSE(bar.tmrOpen.enabled());
-    EXPECT_EQ(barAlpha(t), 255);
-    EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 241) << "the panel keeps the last step";
-    EXPECT_TRUE(t.app.date().visible());
-    EXPECT_EQ(bar.left(), s.side == 0 ? 27210 : -45);
-  }
-}
-
-TEST(EdgeWatcher, OddTargetsOfTheFade) {
-  {  // 1 or less: the first tick finds the target reached and never widens.
-    TestApp t;
-    frmSide& bar = settled(t);
-    t.app.settings()[core::GlassAlpha] = 1;
-    t.platform.pointerPos = {1919, 0};
-    t.timers.advance(1000);
-    EXPECT_EQ(bar.width(), 1);
-    EXPECT_EQ(barAlpha(t), 255);
-  }
-  {  // Above what the stepper holds (a hand-edited file): the fade ends opaque.
-    TestApp t;
-    frmSide& bar = settled(t);
-    t.app.settings()[core::GlassAlpha] = 300;
-    t.platform.pointerPos = {1919, 0};
-    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
-    EXPECT_EQ(ticksUntil(t, [&] { return !bar.tmrOpen.enabled(); }), 260);
-    EXPECT_EQ(bar.HScroll1.value(), 255);
-    EXPECT_EQ(bar.width(), 1590);
-    EXPECT_EQ(barAlpha(t), 255);
-  }
-  {  // BarSide -1 has no corners and no close line.
-    TestApp t;
-    frmSide& bar = settled(t, -1);
-    for (platform::PointerPos p : {platform::PointerPos{1919, 0}, {0, 0}, {0, 1079}}) {
-      t.platform.pointerPos = p;
-      t.timers.advance(1000);
-    }
-    EXPECT_EQ(bar.width(), 1);
-    EXPECT_FALSE(bar.tmrQuit.enabled());
-  }
-}
-
-TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCloseLine) {
+TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThePanelFollowsEveryTickAndTheBarCollapsesOnLeaving) {
   // Twips per pixel 15, 12, 10 (96, 120, 144 DPI); side 0 right, 1 left; the last column on the
   // bar's side of its close line and the first beyond it.
   struct Case {
@@ -176,103 +81,95 @@ TEST(EdgeWatcher, TheBarCollapsesAHundredMillisecondsAfterThePointerCrossesTheCl
     SCOPED_TRACE(testing::Message() << "side " << c.side << ", " << c.tpp << " twips/px");
     TestApp t;
     t.platform.twipsPerPx = c.tpp;
+    t.platform.power = {56, 0};
     frmSide& bar = settled(t, c.side);
-    t.platform.pointerPos = {c.side == 0 ? 1919 : 0, 1079};
-    t.timers.advance(1000);
-    ASSERT_EQ(bar.width(), 1590) << "the bottom corner pixel opens the bar";
-    t.platform.pointerPos = {c.keepsOpen, 500};
-    t.timers.advance(500);
-    EXPECT_EQ(bar.width(), 1590);
-    EXPECT_FALSE(bar.tmrQuit.enabled());
-    t.platform.pointerPos = {c.closes, 500};
-    t.timers.advance(10);
-    EXPECT_TRUE(bar.tmrQuit.enabled());
-    t.platform.pointerPos = {c.side == 0 ? 1900 : 50, 500};  // back over the bar: too late
-    t.timers.advance(99);
-    EXPECT_TRUE(bar.visible());
-    EXPECT_TRUE(t.app.date().visible());
-    t.timers.advance(1);
-    EXPECT_FALSE(bar.visible());
-    EXPECT_EQ(bar.width(), 1);
-    EXPECT_EQ(bar.HScroll1.value(), 1);
-    EXPECT_EQ(barAlpha(t), 1);
-    EXPECT_FALSE(t.app.findDate() != nullptr) << "a tick that finds the bar collapsed closes the clock panel";
-  }
-}
-
-TEST(EdgeWatcher, CrossingTheCloseLineDuringTheFadeEndsItForGood) {
-  for (const Side& s : kSides) {
-    SCOPED_TRACE("side " + std::to_string(s.side));
-    TestApp t;
-    frmSide& bar = settled(t, s.side);
-    t.platform.pointerPos = s.corner;
+    const platform::PointerPos corner{c.side == 0 ? 1919 : 0, 1079};  // the bottom corner pixel
+    t.platform.pointerPos = corner;
     ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
-    t.timers.advance(50);
-    ASSERT_EQ(bar.HScroll1.value(), 51);
-    t.platform.pointerPos = s.beyond;
+    const int screenWidth = static_cast<int>(1920 * c.tpp);
+    for (int step = 11; step <= 241; step += 10) {
+      t.timers.advance(10);
+      ASSERT_EQ(bar.HScroll1.value(), step);
+      ASSERT_EQ(barAlpha(t), step);
+      ASSERT_EQ(t.platform.alpha.at(t.app.date().hwnd()), step);
+      ASSERT_EQ(bar.width(), 1590);
+      // A right bar is placed for the width before; a left bar stays where it was put.
+      ASSERT_EQ(bar.left(), c.side == 1 ? -45 : screenWidth - (step == 11 ? 1 : 1590));
+    }
     t.timers.advance(10);
     EXPECT_FALSE(bar.tmrOpen.enabled());
-    EXPECT_TRUE(bar.tmrQuit.enabled());
-    EXPECT_EQ(bar.HScroll1.value(), 61) << "the opening tick of this ms came first";
-    t.timers.advance(99);
-    EXPECT_EQ(bar.width(), 1590);
-    EXPECT_EQ(bar.HScroll1.value(), 61);
-    t.timers.advance(1001);
-    EXPECT_EQ(bar.width(), 1);
-    EXPECT_FALSE(bar.visible());
-    EXPECT_EQ(bar.HScroll1.value(), 1);
-    EXPECT_EQ(barAlpha(t), 1);
-  }
-}
+    EXPECT_EQ(barAlpha(t), 255);
+    EXPECT_EQ(t.platform.alpha.at(t.app.date().hwnd()), 241) << "the panel keeps the last step";
 
-TEST(EdgeWatcher, TheClockPanelFollowsEveryTickAndItsChargeTextOnlyTheCorner) {
-  for (const Side& s : kSides) {
-    SCOPED_TRACE("side " + std::to_string(s.side));
-    TestApp t;
-    t.platform.power = {56, 0};
-    frmSide& bar = settled(t, s.side);
-    t.platform.pointerPos = s.corner;
-    t.timers.advance(1000);
-    ASSERT_EQ(bar.width(), 1590);
+    // Every tick refreshes the panel; its charge text shows only while the pointer rests on a
+    // corner.
     frmDate& panel = t.app.date();
     EXPECT_TRUE(panel.lblState.visible());
-    t.platform.pointerPos = s.onBar;
+    t.platform.pointerPos = {c.keepsOpen, 500};
     t.platform.mediumTimeText = "09:41 AM";
     t.timers.advance(10);
-    EXPECT_EQ(bar.width(), 1590);
     EXPECT_FALSE(panel.lblState.visible());
     EXPECT_EQ(panel.lblState.caption(), "56%") << "hidden, not emptied";
     EXPECT_EQ(panel.Label1.caption(), "09:41");
-    EXPECT_EQ(bar.Label1.caption(), "16200");
-    EXPECT_EQ(bar.Label2.caption(), "500");
-    t.platform.pointerPos = s.corner;
+    t.platform.pointerPos = corner;
     t.timers.advance(10);
     EXPECT_TRUE(panel.lblState.visible());
+
+    t.platform.pointerPos = {c.keepsOpen, 500};
+    t.timers.advance(500);
+    EXPECT_EQ(bar.width(), 1590);
+    t.platform.pointerPos = {c.closes, 500};
+    t.timers.advance(10);
+    t.platform.pointerPos = {c.keepsOpen, 500};  // back over the bar: too late
+    t.timers.advance(99);
+    EXPECT_TRUE(bar.visible());
+    t.timers.advance(1);
+    EXPECT_FALSE(bar.visible());
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_EQ(barAlpha(t), 1);
+    EXPECT_EQ(t.app.findDate(), nullptr) << "a tick that finds the bar collapsed closes the panel";
+  }
+}
+
+TEST(EdgeWatcher, TheFadeStopsAtALowTargetEndsOpaqueAboveTheStepperAndForGoodOnLeaving) {
+  // GlassAlpha 1: the first tick finds the target reached and never widens. 300 (a hand-edited
+  // file): the fade ends at the stepper's top, opaque. Leaving across the close line after five
+  // steps: the fade stops at once, the step of that ms first, while the bar awaits its collapse.
+  const std::tuple<int, double, bool, int, int, int> cases[] = {{1, 0, false, 1, 1, 255},
+                                                                {300, 0, false, 1590, 255, 255},
+                                                                {240, 0, true, 1590, 61, 61},
+                                                                {240, 1, true, 1590, 61, 61}};
+  for (const auto& [target, side, leaves, width, step, alpha] : cases) {
+    SCOPED_TRACE(testing::Message() << "GlassAlpha " << target << ", side " << side);
+    TestApp t;
+    frmSide& bar = settled(t, side);
+    t.app.settings()[core::GlassAlpha] = target;
+    t.platform.pointerPos = {side == 0 ? 1919 : 0, 0};
+    ticksUntil(t, [&] { return bar.tmrOpen.enabled(); });
+    t.timers.advance(50);
+    if (leaves) t.platform.pointerPos = {900, 500};
+    t.timers.advance(leaves ? 109 : 1000);
+    EXPECT_EQ(bar.width(), width);
+    EXPECT_EQ(bar.HScroll1.value(), step);
+    EXPECT_EQ(barAlpha(t), alpha);
   }
 }
 
 TEST(EdgeWatcher, AChangeOfEitherScreenSizeReloadsTheBarWithinOneTick) {
-  struct Case {
-    int widthPx, heightPx;
-    bool reloads;
-  };
-  for (const Case c : {Case{1920, 1080, false}, Case{1280, 1080, true}, Case{1920, 1024, true},
-                       Case{1280, 1024, true}}) {
-    SCOPED_TRACE(std::to_string(c.widthPx) + " x " + std::to_string(c.heightPx));
+  for (const auto& [widthPx, heightPx] : {std::pair{1920, 1080}, {1280, 1080}, {1920, 1024}}) {
+    SCOPED_TRACE(std::to_string(widthPx) + " x " + std::to_string(heightPx));
+    const bool reloads = widthPx != 1920 || heightPx != 1080;
     TestApp t;
-    settled(t);
-    t.platform.screenWidthPx = c.widthPx;
-    t.platform.screenHeightPx = c.heightPx;
+    const int first = settled(t).serial();
+    t.platform.screenWidthPx = widthPx;
+    t.platform.screenHeightPx = heightPx;
     t.timers.advance(10);
-    // The bar saves the screen size at load: a fresh bar holds the new one.
+    // A fresh bar, as tall as the new screen.
     frmSide& bar = t.side();
-    EXPECT_EQ(bar.SavedScreenWidth, c.reloads ? c.widthPx * 15.0F : 28800.0F);
-    EXPECT_EQ(bar.SavedScreenHeight, c.reloads ? c.heightPx * 15 : 16200);
-    EXPECT_EQ(bar.height(), (c.reloads ? c.heightPx * 15 : 16200) + 600);
-    EXPECT_EQ(bar.width(), 1);
-    EXPECT_EQ(bar.visible(), c.reloads) << "a fresh bar is shown collapsed";
-    const int saved = bar.SavedScreenHeight;
+    EXPECT_EQ(bar.serial() != first, reloads);
+    EXPECT_EQ(bar.height(), heightPx * 15 + 600);
+    EXPECT_EQ(bar.visible(), reloads) << "a fresh bar is shown collapsed";
     t.timers.advance(1000);
-    EXPECT_EQ(t.side().SavedScreenHeight, saved) << "once, not on every tick";
+    EXPECT_EQ(t.side().serial(), bar.serial()) << "once, not on every tick";
   }
 }

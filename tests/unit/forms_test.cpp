@@ -1,4 +1,4 @@
-// The forms runtime: timers, change events, unloading, scroll bars, hit-testing and text boxes.
+// The forms runtime: timers, change events, unloading, faults, the pointer, text boxes, focus.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -42,56 +42,42 @@ struct CountingRuntime : TestRuntime, PeerFactory {
 
 }  // namespace
 
-TEST(Timers, ReenablingKeepsTheCountAndUnloadStopsAll) {
+TEST(Timers, ReenablingKeepsTheCountTicksComeInTimeOrderAndUnloadStopsAll) {
   TestRuntime t;
   Form f(t.runtime, "f", {0, 0, 100, 100});
-  Timer timer(f, 100, Running);
-  int ticks = 0;
-  timer.onTimer = [&] { ++ticks; };
+  Timer slow(f, 100, Running);
+  Timer fast(f, 30, Stopped);
+  std::string log;
+  slow.onTimer = [&] { log += 's'; };
+  fast.onTimer = [&] { log += 'f'; };
   t.timers.advance(90);
-  timer.setEnabled(true);  // already running: the count goes on
-  t.timers.advance(10);
-  EXPECT_EQ(ticks, 1);
-  t.timers.advance(50);
-  timer.setEnabled(false);
+  slow.setEnabled(true);  // already running: the count goes on
+  t.timers.advance(60);
+  slow.setEnabled(false);
   t.timers.advance(500);
-  EXPECT_EQ(ticks, 1);     // stopped timers never fire
-  timer.setEnabled(true);  // a stopped timer counts from now
+  EXPECT_EQ(log, "s") << "stopped timers never fire";
+  slow.setEnabled(true);  // a stopped timer counts from now
+  fast.setEnabled(true);
   t.timers.advance(99);
-  EXPECT_EQ(ticks, 1);
-  t.timers.advance(1);
-  EXPECT_EQ(ticks, 2);
-
-  Form g(t.runtime, "g", {0, 0, 100, 100});
-  Timer fast(g, 30, Running);
-  Timer slow(g, 70, Running);
-  std::string order;
-  fast.onTimer = [&] { order += 'f'; };
-  slow.onTimer = [&] { order += 's'; };
-  t.timers.advance(150);
-  EXPECT_EQ(order, "ffsffsf");  // 30 60 70 90 120 140 150
+  EXPECT_EQ(log, "sfff");
+  t.timers.advance(51);
+  EXPECT_EQ(log, "sfffsff");  // 30 60 90 100 120 150
   f.unload();
-  g.unload();
   t.timers.advance(1000);
-  EXPECT_EQ(order, "ffsffsf");
-  fast.setEnabled(true);  // an unloaded form's timers stay quiet
+  EXPECT_EQ(log, "sfffsff");
   EXPECT_EQ(t.timers.runningCount(), 0U);
 }
 
-TEST(Controls, ChangeEventsFireOncePerRealChangeAndSelectionsAndRangesKeepTheirValue) {
+TEST(Controls, ChangeEventsFireOncePerRealChangeAndOutOfRangeValuesAreRefused) {
   CountingRuntime t;
   Form f(t.counted, "f", {0, 0, 5000, 5000});
   TextBox box(f, "box", {0, 0, 1000, 300});
   ScrollBar bar(f, "bar", {0, 400, 1000, 255}, 0, 10, 0);
-  Label label(f, "label", {0, 800, 1000, 255});
   ComboBox combo(f, "combo", {0, 1200, 1000, 300});
-  CheckBox check(f, "check", {0, 1600, 1000, 300});
   std::string log;
   box.onChange = [&] { log += "box "; };
   bar.onChange = [&] { log += "bar "; };
-  label.onChange = [&] { log += "label "; };
   combo.onClick = [&] { log += "combo "; };
-  check.onClick = [&] { log += "check "; };
   combo.addItem("a");
   combo.addItem("b");
 
@@ -99,38 +85,19 @@ TEST(Controls, ChangeEventsFireOncePerRealChangeAndSelectionsAndRangesKeepTheirV
   const int before = t.changes;
   box.setText("");
   bar.setValue(0);
-  label.setCaption("");
   combo.setListIndex(-1);
-  check.setValue(0);
-  label.setForeColour(label.foreColour());
-  EXPECT_EQ(log, "");
   EXPECT_EQ(t.changes, before) << "an unchanged value must not ask for a repaint";
   for (int twice = 0; twice < 2; ++twice) {
     box.setText("x");
     bar.setValue(7);
-    label.setCaption("hi");
     combo.setListIndex(1);
   }
-  check.click();
-  check.setValue(1);
-  EXPECT_EQ(log, "box bar label combo check ");
-  EXPECT_EQ(check.value(), 1);
+  EXPECT_EQ(log, "box bar combo ");
   EXPECT_EQ(combo.text(), "b");
   EXPECT_GT(t.changes, before);
   EXPECT_THROW(bar.setValue(11), std::out_of_range);
   EXPECT_THROW(combo.setListIndex(2), std::out_of_range);
   EXPECT_EQ(bar.value(), 7);
-
-  ScrollBar reversed(f, "r", {0, 0, 100, 20}, 5, 0, 5);  // thumb positions of a reversed range
-  EXPECT_EQ(reversed.thumbRange(), 5);
-  reversed.scrollTo(2);
-  EXPECT_EQ(reversed.value(), 3);
-  reversed.scrollTo(99);
-  EXPECT_EQ(reversed.value(), 0);
-  reversed.setValue(4);
-  EXPECT_EQ(reversed.valueToThumb(4), 1);
-  EXPECT_THROW(reversed.setValue(6), std::out_of_range);
-  EXPECT_THROW(reversed.setValue(-1), std::out_of_range);
 }
 
 namespace {
@@ -148,35 +115,23 @@ TEST(Unloading, AWindowUnloadingItselfInItsOwnHandlerIsSafeAndNativesComeOnlyWhe
   f->onUnloaded = [&](Form& self) {
     if (owner.get() == &self) t.counted.dispose(std::move(owner));
   };
-  int handled = 0;
   bool sawUnloaded = false;
   f->timer.onTimer = [&] {
     f->unload();
     // Still inside the handler: the object is alive, unloaded and hidden.
     sawUnloaded = f->unloaded() && !f->visible();
     f->label.setCaption("still here");
-    ++handled;
   };
   f->show();
-  EXPECT_EQ(t.made, 1);
   t.timers.advance(10);
   EXPECT_TRUE(sawUnloaded);
   EXPECT_EQ(owner, nullptr) << "freed once the handler returned";
-  t.timers.advance(100);
-  EXPECT_EQ(handled, 1);
 
   Form unseen(t.counted, "unseen", {0, 0, 100, 100});
   Label l(unseen, "l", {0, 0, 10, 10});
   l.setCaption("a");
   unseen.unload();
-  EXPECT_EQ(t.made, 1) << "a form never shown has no native window";
-  Form asked(t.counted, "asked", {0, 0, 100, 100});
-  const auto h = asked.hwnd();
-  EXPECT_NE(h, 0U);
-  EXPECT_EQ(asked.hwnd(), h);
-  EXPECT_FALSE(asked.visible());
-  asked.unload();
-  EXPECT_EQ(asked.hwnd(), 0U);
+  EXPECT_EQ(t.made, 1) << "only the shown form has a native window";
 }
 
 TEST(Handlers, APlannedEndingEndsAHandlerSilentlyAndAnyOtherExceptionIsAFault) {
@@ -184,46 +139,38 @@ TEST(Handlers, APlannedEndingEndsAHandlerSilentlyAndAnyOtherExceptionIsAFault) {
   std::vector<std::string> faults;
   t.runtime.onFault = [&](const std::string& what) { faults.push_back(what); };
   std::string done;
-  t.runtime.dispatch([&] {
-    done += "a";
-    throw Ending("colour");
-  });
-  t.runtime.dispatch([&] {
-    done += "b";
-    done += std::string("x").at(3);  // an index off by a few
-  });
-  t.runtime.dispatch([&] { done += "c"; });
-  EXPECT_EQ(done, "abc");  // what ran before the throw stays; the next handler runs
+  for (int i = 0; i < 3; ++i) {
+    t.runtime.dispatch([&] {
+      done += std::to_string(i);
+      if (i == 0) throw Ending("colour");
+      if (i == 1) done += std::string("x").at(3);  // an index off by a few
+    });
+  }
+  EXPECT_EQ(done, "012");  // what ran before the throw stays; the next handler runs
   ASSERT_EQ(faults.size(), 1U);
   EXPECT_NE(faults[0].find("basic_string"), std::string::npos);
 }
 
 TEST(Pointer, HitTestingPicksTheTopmostShownWindowlessControl) {
   TestRuntime t;
-  Form f(t.runtime, "f", {0, 0, 6000, 6000});
+  Form f(t.runtime, "form", {0, 0, 6000, 6000});
   Label below(f, "below", {0, 0, 2000, 2000});
   Label above(f, "above", {1000, 1000, 2000, 2000});
   Frame frame(f, "frame", {4000, 0, 2000, 2000});
   Label inFrame(frame, "inFrame", {100, 100, 500, 500});
-  std::string log;
-  auto record = [&](const char* what) {
-    return [&log, what](const MouseEvent& e) {
-      log += what + ("(" + std::to_string(e.x) + "," + std::to_string(e.y) + ")");
+  std::string log;  // who heard the press, and where in its own twips
+  for (Control* c : std::initializer_list<Control*>{&below, &above, &frame, &inFrame, &f}) {
+    c->onMouseDown = [&log, c](const MouseEvent& e) {
+      log += c->name() + "(" + std::to_string(e.x) + "," + std::to_string(e.y) + ")";
     };
-  };
-  below.onMouseDown = record("below");
-  above.onMouseDown = record("above");
-  inFrame.onMouseDown = record("inFrame");
-  f.onMouseDown = record("form");
-  frame.onMouseDown = record("frame");
-
+  }
   press(f, kLeftButton, {1500, 1500});
   press(f, kLeftButton, {500, 500});
   above.setVisible(false);
   press(f, kLeftButton, {1500, 1500});
   press(f, kLeftButton, {4200, 200});
   press(f, kLeftButton, {5500, 1500});
-  f.pointerDown(kLeftButton, 0, {3500, 5000});
+  press(f, kLeftButton, {3500, 5000});
   EXPECT_EQ(log,
             "above(500,500)below(500,500)below(1500,1500)inFrame(100,100)frame(1500,1500)"
             "form(3500,5000)");
@@ -259,22 +206,19 @@ TEST(Pointer, ReleaseGoesToThePressedControlAndOnlyLeftOrRightClicksOverItUnless
 
   log.clear();
   press(f, kLeftButton, {500, 500});
-  f.pointerDoubleClick(f, 0, {500, 500});
-  f.pointerUp(kLeftButton, 0, {500, 500});
-  press(f, kMiddleButton, {500, 500});
-  press(f, kRightButton, {500, 500});  // a quick second right press is a press
-  EXPECT_EQ(log, "down1 up1@500 clickA dbl up1@500 down4 up4@500 down2 up2@500 clickA ");
-
-  log.clear();
+  f.pointerDoubleClick(f, 0, {500, 500});   // the second press of a double click
+  f.pointerUp(kLeftButton, 0, {500, 500});  // does not click again
+  press(f, kMiddleButton, {500, 500});      // nor does the middle button
   f.pointerDown(kLeftButton, 0, {500, 500});
   f.pointerUp(kRightButton, 0, {500, 500});  // another button's release does not click
   f.pointerUp(kLeftButton, 0, {1000, 500});  // nor one just beyond the edge
   press(f, kLeftButton, {4500, 500});
   off.click();
-  EXPECT_EQ(log, "down1 up2@500 up1@1000 ") << "a disabled control neither hears nor clicks";
+  EXPECT_EQ(log, "down1 up1@500 clickA dbl up1@500 down4 up4@500 down1 up2@500 up1@1000 ")
+      << "a disabled control neither hears nor clicks";
 }
 
-TEST(Text, TypingFollowsTheEditBoxRulesAndLabelsSizeToTheirShownText) {
+TEST(TextBoxes, TypingAndTheClipboardKeysFollowTheEditBoxRulesAfterTheKeyPressHandler) {
   TestRuntime t;
   Form f(t.runtime, "f", {0, 0, 5000, 5000});
   TextBox box(f, "box", {0, 0, 1000, 300});
@@ -284,103 +228,44 @@ TEST(Text, TypingFollowsTheEditBoxRulesAndLabelsSizeToTheirShownText) {
     if (key == 'z') key = 0;    // swallowed
     if (key == 'q') key = 'Q';  // replaced
   };
+  // Types keys (Ctrl+A 1, Ctrl+C 3, Ctrl+V 22, Ctrl+X 24, Ctrl+Z 26) and tells the text left.
+  auto type = [&](std::initializer_list<int> keys) {
+    for (int key : keys) box.typeChar(key);
+    return box.text();
+  };
   box.setMaxLength(4);
-  for (int c : {int('a'), int('z'), int('q'), 0xE1, int('b'), int('c')}) box.typeChar(c);
-  EXPECT_EQ(box.text(), "aQ\xC3\xA1\x62");  // "aQáb": the fifth character is refused
+  EXPECT_EQ(type({'a', 'z', 'q', 0xE1, 'b', 'c'}), "aQ\xC3\xA1\x62");  // "aQáb": no fifth
   EXPECT_EQ(changes, 4);
-  EXPECT_EQ(box.selStart(), 4);
   box.setSelection(1, 2);
-  box.typeChar('x');
-  EXPECT_EQ(box.text(), "axb");
-  EXPECT_EQ(box.selStart(), 2);
-  for (int i = 0; i < 3; ++i) box.typeChar(kKeyBack);
-  EXPECT_EQ(box.text(), "b");
+  EXPECT_EQ(type({'x'}), "axb");
+  EXPECT_EQ(type({kKeyBack, kKeyBack, kKeyBack}), "b");
   box.pressKey(kKeyDelete);
   EXPECT_EQ(box.text(), "");
-  box.setText("abc");
-  EXPECT_EQ(box.selStart(), 0);
 
-  const AccessKeyText ak = parseAccessKeys("a&b&&c");  // labels: "&" marks the access key
-  EXPECT_EQ(ak.text, U"ab&c");
-  EXPECT_EQ(ak.underline, 1);
-  Label l(f, "l", {100, 200, 1, 1});
-  l.setFont({"Arial", 10, 400, 0});
-  l.setAutoSize(true);
-  l.setCaption("R&&D");  // shows "R&D": 3 characters of 100 twips
-  EXPECT_EQ(l.rect(), (Rect{100, 200, 300, 250}));
-  l.setFont({"Arial", 20, 400, 0});
-  EXPECT_EQ(l.width(), 600);
-}
-
-TEST(TextBoxes, ClipboardKeysRespectTheLimitAndTheKeyPressHandler) {
-  TestRuntime t;
-  Form f(t.runtime, "f", {0, 0, 5000, 5000});
-  TextBox box(f, "box", {0, 0, 1000, 300});
-  int changes = 0;
-  box.onChange = [&] { ++changes; };
-  bool swallowPaste = false;
-  box.onKeyPress = [&](int& key) {
-    if (swallowPaste && key == 22) key = 0;
-  };
   box.setMaxLength(9);
   box.setText("ab");
   box.setSelection(1, 0);
   t.clipboard.own = "C:\\Users\\Ana\r\nsecond line";
-  box.typeChar(22);  // Ctrl+V: the first line, cut to the room left (7 of 9)
-  EXPECT_EQ(box.text(), "aC:\\Userb");
+  EXPECT_EQ(type({22}), "aC:\\Userb");  // the first line, cut to the room left (7 of 9)
   EXPECT_EQ(box.selStart(), 8);
-  box.typeChar(22);  // no room left
-  EXPECT_EQ(box.text(), "aC:\\Userb");
-  box.typeChar(1);   // Ctrl+A
-  box.typeChar(24);  // Ctrl+X
-  EXPECT_EQ(box.text(), "");
+  EXPECT_EQ(type({1, 24}), "");
   EXPECT_EQ(t.clipboard.own, "aC:\\Userb");
-  box.typeChar(26);  // Ctrl+Z takes the cut back, a second one makes it again
-  EXPECT_EQ(box.text(), "aC:\\Userb");
-  box.typeChar(26);
-  EXPECT_EQ(box.text(), "");
-  t.clipboard.own = "0123456789";
-  box.paste();  // the context menu's Paste follows the same rules as Ctrl+V
+  EXPECT_EQ(type({26}), "aC:\\Userb");  // Ctrl+Z takes the cut back, a second one makes it again
+  EXPECT_EQ(type({26}), "");
+  t.clipboard.own = "01234" + std::string(1, '\0') + "56789\rz";
+  box.paste();  // the context menu's Paste too: the first line, without NULs, cut to the room
   EXPECT_EQ(box.text(), "012345678");
-  const int changesBefore = changes;
-  swallowPaste = true;
-  t.clipboard.own = "x";
-  box.selectAll();
-  box.typeChar(22);
-  EXPECT_EQ(box.text(), "012345678") << "a key the handler swallowed does nothing";
-  swallowPaste = false;
-
   box.setSelection(0, 2);
-  box.typeChar(3);  // Ctrl+C
+  box.typeChar(3);
   EXPECT_EQ(t.clipboard.own, "01");
-  EXPECT_EQ(changes, changesBefore);
-  box.pressKey(kKeyEnd);
-  EXPECT_EQ(box.selStart(), 9);
-  box.pressKey(kKeyHome);
-  EXPECT_EQ(box.selStart(), 0);
-
   box.setMaxLength(0);
-  box.setEnabled(false);
-  box.selectAll();
-  box.cut();
-  box.clear();
-  box.paste();
-  EXPECT_EQ(box.text(), "012345678") << "nothing changes a disabled box";
-  box.setEnabled(true);
   box.setSelection(9, 0);
-  box.typeChar(0x1F600);  // outside the basic plane: one character, whole
-  box.typeChar(0xD83D);   // half a surrogate pair is no character
-  box.typeChar(7);        // nor is a bell
-  EXPECT_EQ(box.text(), "012345678\xF0\x9F\x98\x80");
-  box.typeChar(kKeyBack);
-  EXPECT_EQ(box.text(), "012345678");
-  box.setText("ab");  // a text the program sets leaves nothing to undo
-  box.typeChar(26);
-  EXPECT_EQ(box.text(), "ab");
-  box.selectAll();
-  t.clipboard.own = std::string("x\0y\rz", 5);
-  box.paste();
-  EXPECT_EQ(box.text(), "xy") << "the first line, without NULs";
+  // A character outside the basic plane is one, whole; half a surrogate pair or a bell is none.
+  EXPECT_EQ(type({0x1F600, 0xD83D, 7}), "012345678\xF0\x9F\x98\x80");
+  EXPECT_EQ(type({kKeyBack}), "012345678");
+  box.setText("ab");
+  EXPECT_EQ(box.selStart(), 0);
+  EXPECT_EQ(type({26}), "ab") << "a text the program sets leaves nothing to undo";
 }
 
 TEST(Focus, TabMovesThroughShownEnabledControlsTopToBottomAndWraps) {
@@ -401,9 +286,8 @@ TEST(Focus, TabMovesThroughShownEnabledControlsTopToBottomAndWraps) {
   folder.setText("C:\\");
 
   glyph.setFocus();
-  std::string visited;
   auto tabs = [&](int n, int shift) {
-    visited.clear();
+    std::string visited;
     for (int i = 0; i < n; ++i) {
       EXPECT_TRUE(f.focusedControl()->pressKey(kKeyTab, shift));
       visited += f.focusedControl()->name() + " ";
@@ -414,20 +298,11 @@ TEST(Focus, TabMovesThroughShownEnabledControlsTopToBottomAndWraps) {
   EXPECT_EQ(tabs(3, kShift), "ok tick folder ");
   EXPECT_EQ(folder.selLength(), 3) << "a box reached by Tab has its text selected";
   frame.setVisible(false);  // what a hidden frame holds is skipped
-  folder.pressKey(kKeyTab);
-  EXPECT_EQ(f.focusedControl(), &ok);
-
-  f.syncFocus(&name);  // the user clicked into the name box
-  EXPECT_TRUE(name.focused());
-  EXPECT_FALSE(name.pressKey('A')) << "a key the program does not take is left to the system";
+  EXPECT_EQ(tabs(1, 0), "ok ");
 
   int clicks = 0;
   ok.onClick = [&] { ++clicks; };
-  EXPECT_TRUE(ok.pressKey(kKeyReturn));
   EXPECT_TRUE(ok.pressKey(' '));
-  EXPECT_FALSE(ok.pressKey('A'));
-  EXPECT_EQ(clicks, 2) << "Enter or Space clicks a button once";
-  ok.setEnabled(false);
-  ok.pressKey(' ');
-  EXPECT_EQ(clicks, 2);
+  EXPECT_FALSE(ok.pressKey('A')) << "a key the program does not take is left to the system";
+  EXPECT_EQ(clicks, 1) << "Space clicks a button once, as Enter does";
 }
