@@ -98,6 +98,11 @@ struct TestApp {
 
 // Presses and releases `button` in the middle of a control, through the form's pointer routing.
 inline void click(forms::Control& c, int button = forms::kLeftButton) {
+  if (c.parent() == nullptr) {  // the form itself: its background near the top-left corner
+    c.form().pointerDown(button, 0, {100, 100});
+    c.form().pointerUp(button, 0, {100, 100});
+    return;
+  }
   const forms::Point p{c.left() + c.width() / 2, c.top() + c.height() / 2};
   c.form().pointerDown(*c.parent(), button, 0, p);
   c.form().pointerUp(*c.parent(), button, 0, p);
