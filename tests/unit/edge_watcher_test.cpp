@@ -50,7 +50,7 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingN
     t.platform.pointerPos = pos;
     t.timers.advance(309);  // the tick at 10 ms finds the corner: 300 ms from it
     EXPECT_FALSE(bar.tmrOpen.enabled());
-    t.timers.advance(opens ? 11 : 3000);  // then the first step of the fade
+    t.timers.advance(opens ? 11 : 10000);  // the first step of the fade, or 1 000 idle polls
     EXPECT_EQ(bar.width(), opens ? 1590 : 1);
     EXPECT_EQ(bar.visible(), opens || side < 0);
     // Only the open bar builds its clock panel: the idle one builds nothing on its polls.
