@@ -7,7 +7,6 @@
 #include "core/host.h"
 #include "core/look.h"
 #include "core/settings_file.h"
-#include "forms/ending.h"
 
 namespace {
 
@@ -26,11 +25,10 @@ constexpr forms::Colour kWhite = rgb(255, 255, 255);
 
 forms::Font symbolFont() { return {core::kDefaultGlyphFont, 45, 400, forms::kSymbolCharset}; }
 
-// A packed colour from a setting; a value that is no colour cannot be applied.
-forms::Colour colourOf(const Value& v) {
+// A packed colour from a setting, or `otherwise` for a value that is no colour.
+forms::Colour colourOr(const Value& v, forms::Colour otherwise) {
   const double d = std::nearbyint(v.number());
-  if (d < 0 || d > 0xFFFFFF) throw forms::Ending("colour");
-  return static_cast<forms::Colour>(d);
+  return d >= 0 && d <= 0xFFFFFF ? static_cast<forms::Colour>(d) : otherwise;
 }
 
 }  // namespace
@@ -140,12 +138,8 @@ void frmSide::load() {
 
   state.barBackColour = core::kDarkBarColour;
   if (settings[core::BarColoured].number() >= 1) {
-    // A hand-edited bar colour that is no colour leaves the bar dark rather than half loaded.
-    try {
-      state.barBackColour = colourOf(settings[core::BarColour]);
-    } catch (const forms::Ending&) {
-      state.barBackColour = core::kDarkBarColour;
-    }
+    // A hand-edited bar colour that is no colour leaves the bar dark.
+    state.barBackColour = colourOr(settings[core::BarColour], core::kDarkBarColour);
   }
   SavedScreenWidth = static_cast<float>(screenW);
   SavedScreenHeight = screenH;
@@ -164,6 +158,7 @@ void frmSide::load() {
   for (std::size_t i = 0; i < kTiles; ++i) {
     lblButton[i].setCaption(settings[core::Glyph0 + static_cast<int>(i)].text());
   }
+  state.fileSettings = settings;
   host_.fadeClock(1);
 }
 
@@ -221,17 +216,14 @@ void frmSide::eLoad() {
   const auto bytes = platform.readFile(core::settingsPath(host_.state()));
   if (!bytes) return;
   List1.clear();
-  // Line by line, so that a long file is never copied whole again: its cost grows with its
-  // length alone.
-  core::forEachLine(
-      *bytes, [&](std::string_view line) { List1.addItem(platform.fromAnsi(std::string(line))); });
-  if (core::assignSettingsLines(host_.settings(), List1.items()) != core::LoadOutcome::Partial) {
+  core::forEachLine(core::decodeSettingsBytes(*bytes, platform),
+                    [&](std::string_view line) { List1.addItem(std::string(line)); });
+  if (core::assignSettingsLines(host_.settings(), List1.items()) != core::LoadOutcome::Ignored) {
     eConfig();
   }
 }
 
 void frmSide::eConfig() {
-  // A value that cannot be applied ends this silently; what was applied stays.
   host_.runtime().dispatch([this] {
     auto& s = host_.settings();
     if (host_.platform().screenHeightTwips() < kVerySmallScreen &&
@@ -243,7 +235,7 @@ void frmSide::eConfig() {
     }
     for (auto& label : Labels) label.setForeColour(core::kLightText);
     for (std::size_t i = 0; i < kTiles; ++i) {
-      lblButton[i].setForeColour(colourOf(s[core::GlyphColour0 + int(i)]));
+      lblButton[i].setForeColour(colourOr(s[core::GlyphColour0 + int(i)], kWhite));
     }
     if (s[core::BarSide].number() > 1) s[core::BarSide] = 1;
     for (std::size_t i = 0; i < kTiles; ++i) {

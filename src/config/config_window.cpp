@@ -353,7 +353,6 @@ void frmConfig::load() {
   const int screenW = platform.screenWidthTwips();
   const int screenH = platform.screenHeightTwips();
 
-  stored_ = settings;
   eLoad_Names();
   // A side the bar cannot take (a hand-edited -1) leaves the bar at the left, where the window
   // opens too.

@@ -193,8 +193,6 @@ class frmConfig : public forms::Form {
   void hscTotal_Change();
 
   core::Host& host_;
-  // The settings as this window found them or last saved them: what an export writes.
-  core::Settings stored_;
   int openSide_ = 0;
   int pressButton_ = 0;  // the button of the last press on a clickable label
   bool loaded_ = false;

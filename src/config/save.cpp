@@ -81,7 +81,6 @@ bool frmConfig::eExe() {
     s = before;
     return false;
   }
-  stored_ = s;
-  host_.rebuildBar();
+  host_.rebuildBar();  // it loads the file just written
   return true;
 }

@@ -124,6 +124,6 @@ void frmConfig::tmrChange_Timer() {
 }
 
 void frmConfig::lblResp_Click(int index) {
-  core::exportSettingsCopy(host_.platform(), stored_, host_.state(),
+  core::exportSettingsCopy(host_.platform(), host_.state().fileSettings, host_.state(),
                            txtCarpeta[static_cast<std::size_t>(index)].text());
 }

@@ -88,6 +88,9 @@ struct GlobalState {
   forms::Colour barBackColour = 0;
   int smallScreen = 0;
   Value launchIndex;
+  // The settings as the bar last loaded them (from the file, or its defaults with none): what
+  // an exported copy holds, never a choice the configuration window has not saved.
+  Settings fileSettings;
 
   // Every window shows English texts exactly when the language name is "ENGLISH".
   [[nodiscard]] bool english() const { return languageName == "ENGLISH"; }

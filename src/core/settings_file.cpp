@@ -9,22 +9,34 @@
 #include <optional>
 
 #include "core/texts.h"
-#include "forms/ending.h"
+#include "forms/text.h"
 
 namespace core {
 
 namespace {
 
-constexpr int kShortFileLimit = 30;  // a file of this many lines or fewer applies nothing
+constexpr int kShortFileLimit = 30;  // a file of this many lines or fewer changes nothing
+constexpr double kLargestColour = 0xFFFFFF;
 
-// Rounds to the nearest 32-bit integer, halves to even; a number out of range cannot be held.
-double roundToInt32(double v) {
-  const double r = std::nearbyint(v);
-  if (r < std::numeric_limits<std::int32_t>::min() ||
-      r > std::numeric_limits<std::int32_t>::max()) {
-    throw forms::Ending("32-bit integer");
+// A number line's value, or nothing when the setting cannot use it: a number too large to hold,
+// a bar colour beyond a 32-bit integer (rounded, halves to even), a glyph colour that is no
+// colour.
+std::optional<double> usableNumber(int line, const std::string& text) {
+  const std::optional<double> number = heldNumber(text);
+  if (!number) return std::nullopt;
+  if (line == BarColour) {
+    const double r = std::nearbyint(*number);
+    if (r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max()) {
+      return std::nullopt;
+    }
+    return r;
   }
-  return r;
+  if (line >= GlyphColour0 && line < GlyphColour0 + kTileCount &&
+      (*number < 0 || std::nearbyint(*number) > kLargestColour)) {
+    return std::nullopt;
+  }
+  return number;
 }
 
 bool isTextLine(int i) {
@@ -34,6 +46,30 @@ bool isTextLine(int i) {
 
 }  // namespace
 
+std::string decodeSettingsBytes(const std::string& bytes, platform::Platform& platform) {
+  const auto starts = [&](std::string_view mark) { return bytes.starts_with(mark); };
+  if (starts("\xEF\xBB\xBF")) return bytes.substr(3);
+  const bool little = starts("\xFF\xFE");
+  if (!little && !starts("\xFE\xFF")) return platform.fromAnsi(bytes);
+  std::u32string text;
+  char32_t high = 0;  // the first half of a pair, until its second comes
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+    const char32_t unit = little ? (b1 << 8 | b0) : (b0 << 8 | b1);
+    if (unit >= 0xD800 && unit < 0xDC00) {
+      high = unit;
+    } else if (unit >= 0xDC00 && unit < 0xE000) {
+      text += high != 0 ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : U'\uFFFD';
+      high = 0;
+    } else {
+      text += unit;
+      high = 0;
+    }
+  }
+  return forms::encodeUtf8(text);
+}
+
 std::string settingsPath(const GlobalState& state) {
   return std::string(state.xpSpanish ? "C:\\Archivos de programa\\" : "C:\\Program Files\\") +
          kSettingsFileName;
@@ -41,26 +77,21 @@ std::string settingsPath(const GlobalState& state) {
 
 LoadOutcome assignSettingsLines(Settings& settings, const std::vector<std::string>& lines) {
   const int n = static_cast<int>(lines.size());
-  try {
-    for (int i = 0; i < kSettingCount; ++i) {
-      if (i >= n) {
-        if (n <= kShortFileLimit) return LoadOutcome::Partial;
-        settings[GlassAlpha] = kDefaultGlassAlpha;
-        return LoadOutcome::Short;
-      }
-      const std::string& line = lines[static_cast<std::size_t>(i)];
-      if (isTextLine(i)) {
-        settings[i] = line;
-      } else {
-        // A number too large to hold ends the load here, like a bar colour out of range:
-        // read as 0 it would, as GlassAlpha, keep the bar from ever opening.
-        const std::optional<double> number = heldNumber(line);
-        if (!number) throw forms::Ending("number");
-        settings[i] = i == BarColour ? roundToInt32(*number) : *number;
-      }
+  // A file of 30 lines or fewer is not a settings file: it changes nothing.
+  if (n <= kShortFileLimit) return LoadOutcome::Ignored;
+  for (int i = 0; i < kSettingCount && i < n; ++i) {
+    const std::string& line = lines[static_cast<std::size_t>(i)];
+    if (isTextLine(i)) {
+      settings[i] = line;
+    } else if (const std::optional<double> number = usableNumber(i, line)) {
+      settings[i] = *number;
     }
-  } catch (const forms::Ending&) {
-    return LoadOutcome::Partial;  // the load ends there; what was read stays
+    // A value the setting cannot use leaves it as it was (its default): every other line
+    // still loads.
+  }
+  if (n < kSettingCount) {
+    settings[GlassAlpha] = kDefaultGlassAlpha;
+    return LoadOutcome::Short;
   }
   // A lone "&" would mark an access key on the glyph label; "&&" shows it.
   for (int k = 0; k < kTileCount; ++k) {

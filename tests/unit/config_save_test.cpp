@@ -123,10 +123,19 @@ TEST_F(Save, RWritesTheSettingsAsLastSavedIntoItsRowsFolder) {
   EXPECT_EQ(t.platform.messages.back().text,
             "No se puede crear aqu\xC3\xAD, intente en otra parte.");
   EXPECT_EQ(t.platform.messages.back().icon, platform::MessageIcon::Critical);
+
+  // A font chosen in a window closed without saving is stored, but no copy holds it.
+  w.cboFont.choose(3);
+  t.side().eOpenConfig();
+  frmConfig& next = t.app.config();
+  next.txtCarpeta[2].setText("C:\\D");
+  click(next.lblResp[2]);
+  EXPECT_EQ(t.platform.files.at("C:\\D\\Tervalo3.txt"),
+            t.platform.files.at("\\\\server\\share\\Tervalo3.txt"));
 }
 
 TEST(OddSettings, OddValuesInTheFileLoadWholeAndSaveBackWithTheirMeaning) {
-  // A glyph colour no colour, and one no colour can hold (white); a side the bar cannot take
+  // Glyph colours that are no colour (they take their default, white); a side the bar cannot take
   // (it stays at the left); not a tile count the bar knows (all seven); an alpha between the
   // steps; a font index that draws Webdings; 24-hour; coloured; and a glyph of the file's own.
   TestApp t;
@@ -138,7 +147,7 @@ TEST(OddSettings, OddValuesInTheFileLoadWholeAndSaveBackWithTheirMeaning) {
   EXPECT_EQ(w.lblMenu[0].caption(), "Bar without color");
   EXPECT_EQ(w.left(), 0);
   click(w.Label[7]);
-  const std::map<int, std::string> saved = {{14, "-5"}, {15, "16777215"}, {22, "1"},
+  const std::map<int, std::string> saved = {{14, "16777215"}, {15, "16777215"}, {22, "1"},
                                             {25, "A"},  {30, "6"},        {31, "200"},
                                             {32, "0"},  {33, "1"},        {34, "3"}};
   EXPECT_EQ(t.file(), fileWith(saved));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings_file.h"
+#include "forms/text.h"
 #include "test_app.h"
 
 using core::LoadOutcome;
@@ -44,24 +45,32 @@ TEST(SettingsFile, ASavedFileReadsBackAsItWasSaved) {
   EXPECT_EQ(again.side().lblButton[2].caption(), "&&");
 }
 
-TEST(SettingsFile, LinesEndAtCrOrCrLfButNotAtALoneLf) {
+TEST(SettingsFile, LinesEndAtCrLfCrOrLfAndAByteOrderMarkSetsTheEncoding) {
   using Lines = std::vector<std::string>;
-  EXPECT_EQ(linesOf("a\r\nb\rc\r\n"), (Lines{"a", "b", "c"}));
-  EXPECT_EQ(linesOf("a\r\r\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(linesOf("a\nb\n"), (Lines{"a\nb\n"}));
+  EXPECT_EQ(linesOf("a\r\nb\rc\nd\r\n"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(linesOf("a\r\r\nb\n\n"), (Lines{"a", "", "b", ""}));
 
-  core::Settings crOnly = markers();
-  core::Settings crLf = markers();
-  EXPECT_EQ(core::assignSettingsLines(crOnly, linesOf(fileOf(kLines, "\r"))), LoadOutcome::Full);
-  core::assignSettingsLines(crLf, linesOf(fileOf(kLines)));
-  EXPECT_EQ(crOnly, crLf);
-  core::Settings lfOnly = markers();
-  EXPECT_EQ(core::assignSettingsLines(lfOnly, linesOf(fileOf(kLines, "\n"))), LoadOutcome::Partial);
-  EXPECT_EQ(lfOnly[0], Value(fileOf(kLines, "\n")));
-  EXPECT_EQ(lfOnly[1], old(1));
+  // The same settings whichever way an editor saved them.
+  const std::string utf8 = testing_support::FakePlatform().fromAnsi(fileOf(kLines));
+  std::string utf16 = "\xFF\xFE";  // little-endian units, as Notepad's "Unicode"
+  for (char32_t c : forms::decodeUtf8(utf8)) {
+    utf16 += static_cast<char>(c & 0xFF);
+    utf16 += static_cast<char>(c >> 8);
+  }
+  for (const std::string& bytes :
+       {fileOf(kLines, "\r"), fileOf(kLines, "\n"), "\xEF\xBB\xBF" + utf8, utf16}) {
+    TestApp a;
+    TestApp b;
+    a.putFile(fileOf(kLines));
+    b.putFile(bytes);
+    a.startBar();
+    b.startBar();
+    EXPECT_EQ(b.app.settings(), a.app.settings()) << bytes;
+    EXPECT_EQ(b.side().Labels[3].caption(), "Pictures");
+  }
 }
 
-TEST(SettingsFile, NumbersAreReadTheLenientWayAndOneTooLargeToHoldEndsTheLoadAtItsLine) {
+TEST(SettingsFile, NumbersAreReadTheLenientWayAndAValueASettingCannotUseIsLeftOut) {
   const std::pair<const char*, double> held[] = {
       {" 2 4 0", 240}, {"12abc", 12}, {"abc", 0},      {"", 0},           {"-3", -3},
       {"1e2", 100},    {"2.5", 2.5},  {"\t7", 7},      {".5", 0.5},       {"1.5e", 1.5},
@@ -81,20 +90,30 @@ TEST(SettingsFile, NumbersAreReadTheLenientWayAndOneTooLargeToHoldEndsTheLoadAtI
     core::assignSettingsLines(s, testing_support::linesWith({{core::BarColour, text}}));
     EXPECT_EQ(s[core::BarColour], Value(value)) << text;
   }
-  // On any number line: the lines before it are read, it and the rest keep their values. In a
+  // A value its setting cannot use leaves that setting as it was; every other line loads. In a
   // text line it is only a text.
-  for (int bad : {14, 21, 22, 30, 34, 35}) {
-    for (const char* text : {"1e400", "-1e400", bad == 21 ? "99999999999" : "1e309"}) {
-      SCOPED_TRACE(std::string(text) + " on line " + std::to_string(bad));
-      std::vector<std::string> lines = kLines;
-      lines[static_cast<std::size_t>(bad)] = text;
-      core::Settings s = markers();
-      const bool number = bad != core::CustomFont;
-      EXPECT_EQ(core::assignSettingsLines(s, lines),
-                number ? LoadOutcome::Partial : LoadOutcome::Full);
-      EXPECT_EQ(s[bad - 1].text(), kLines[static_cast<std::size_t>(bad - 1)]);
-      EXPECT_EQ(s[bad], number ? old(bad) : Value(text));
-      EXPECT_EQ(s[35], number ? old(35) : Value(text));
+  for (const auto& [bad, text] : std::vector<std::pair<int, std::string>>{{14, "1e400"},
+                                                                          {14, "-1"},
+                                                                          {20, "16777216"},
+                                                                          {21, "1e10"},
+                                                                          {21, "-1e400"},
+                                                                          {22, "1e309"},
+                                                                          {30, "1e400"},
+                                                                          {34, "-1e400"},
+                                                                          {35, "1e400"}}) {
+    SCOPED_TRACE(text + " on line " + std::to_string(bad));
+    std::vector<std::string> lines = kLines;
+    lines[static_cast<std::size_t>(bad)] = text;
+    core::Settings s = markers();
+    EXPECT_EQ(core::assignSettingsLines(s, lines), LoadOutcome::Full);
+    for (int i = 0; i < core::kSettingCount; ++i) {
+      const Value loaded = i == bad && i != core::CustomFont ? old(i) : Value(lines[i]);
+      EXPECT_EQ(s[i].text(), loaded.text()) << "setting " << i;
     }
   }
+  // A file of 30 lines or fewer changes nothing.
+  core::Settings s = markers();
+  EXPECT_EQ(core::assignSettingsLines(s, {kLines.begin(), kLines.begin() + 30}),
+            LoadOutcome::Ignored);
+  EXPECT_EQ(s, markers());
 }

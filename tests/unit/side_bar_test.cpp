@@ -113,11 +113,11 @@ TEST(SideBarLoad, TheFileDecidesGlyphsFontsColoursAndNamesUntilAColourCannotBeAp
   EXPECT_EQ(bar.lblButton[1].displayText().text, U"&");
   EXPECT_EQ(bar.lblButton[2].caption(), "\xC3\xBC");
 
-  TestApp bad;  // a colour that cannot be applied ends the applying there, not the load
-  frmSide& stopped = loaded(bad, {{0, "First"}, {16, "-5"}, {23, "a"}});
-  EXPECT_EQ(stopped.Labels[0].caption(), "First");
-  EXPECT_EQ(stopped.lblButton[2].foreColour(), 16777215) << "the design colour stays";
-  EXPECT_EQ(stopped.lblButton[0].caption(), "a") << "glyphs come from the load's own last step";
+  TestApp bad;  // a glyph colour that is no colour takes its default; all the rest applies
+  frmSide& odd = loaded(bad, {{0, "First"}, {16, "-5"}, {32, "1"}});
+  EXPECT_EQ(odd.Labels[0].caption(), "First");
+  EXPECT_EQ(odd.lblButton[2].foreColour(), 16777215);
+  EXPECT_EQ(odd.lblButton[6].font().name, "Wingdings");
 }
 
 TEST(SideBarLoad, OnlyAFileOfThirtyOneLinesOrMoreIsApplied) {
@@ -130,8 +130,8 @@ TEST(SideBarLoad, OnlyAFileOfThirtyOneLinesOrMoreIsApplied) {
     t.putFile(fileOf(lines));
     frmSide& bar = t.startBar();
     const core::Settings& s = t.app.settings();
-    EXPECT_EQ(s[0], Value("First")) << "read in every case";
-    EXPECT_EQ(s[core::Glyph0], Value(count < 24 ? "\xC3\x8C" : count < 36 ? "&" : "&&"));
+    EXPECT_EQ(s[0], Value(applied ? "First" : "Computer")) << "a short file changes nothing";
+    EXPECT_EQ(s[core::Glyph0], Value(!applied ? "\xC3\x8C" : count < 36 ? "&" : "&&"));
     EXPECT_EQ(s[core::CustomFont], Value(count < 36 ? "Webdings" : "X"));
     EXPECT_EQ(bar.Labels[0].caption(), applied ? "First" : "Equipo");
     EXPECT_EQ(bar.Labels[0].foreColour(), applied ? 15790320 : 14737632);
