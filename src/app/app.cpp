@@ -37,7 +37,10 @@ frmSide& App::side() { return build(side_); }
 frmDate& App::date() { return build(date_); }
 frmConfig& App::config() { return build(config_); }
 
-void App::start() { inicio().show(); }
+void App::start() {
+  platform_.undoInterruptedWrite();  // before the bar reads the settings
+  inicio().show();
+}
 
 void App::showBar() { side().show(); }
 

@@ -4,24 +4,33 @@ namespace platform {
 
 namespace {
 
-// Writes over the file itself, for a folder that takes no new files. Its old bytes are kept in
-// the temporary folder first: if the process does not live to put them back, or putting them
-// back fails, they are still there.
+constexpr char kJournalName[] = "Tervalo3.journal";
+
+// Creates or replaces `path` with `bytes` through a new file beside it.
+bool writeNew(FileOps& files, const std::string& path, const std::string& bytes) {
+  const std::optional<std::string> temp = files.createUnique(folderOf(path));
+  if (!temp) return false;
+  if (files.overwrite(*temp, bytes) && files.moveOver(*temp, path)) return true;
+  files.remove(*temp);
+  return false;
+}
+
+// Writes over the file itself, for a folder that takes no new files. Only a file that can be
+// written now is touched (a refusal or a long hold leaves nothing behind). Its old bytes are
+// kept in the journal first: if the process does not live to put them back, the next start
+// does.
 bool overwriteInPlace(FileOps& files, const std::string& path, const std::string& bytes) {
+  if (!files.canOverwrite(path)) return false;
   const std::optional<std::string> old = files.read(path);
   if (!old) return false;  // missing or unreadable: nothing to write over safely
-  const std::optional<std::string> copy = files.createUnique(files.tempFolder());
-  if (!copy) return false;
-  if (!files.overwrite(*copy, *old)) {
-    files.remove(*copy);
-    return false;
-  }
+  const std::string journal = journalPath(files);
+  if (!writeNew(files, journal, path + "\n" + *old)) return false;
   if (files.overwrite(path, bytes)) {
-    files.remove(*copy);
+    files.remove(journal);
     return true;
   }
-  // The bytes in memory are the kept copy's bytes, and need no read that could fail.
-  if (files.overwrite(path, *old)) files.remove(*copy);
+  // The bytes in memory are the journal's bytes, and need no read that could fail.
+  if (files.overwrite(path, *old)) files.remove(journal);
   return false;
 }
 
@@ -38,11 +47,32 @@ std::string folderOf(const std::string& path) {
 }
 
 bool replaceFile(FileOps& files, const std::string& path, const std::string& bytes) {
+  if (files.exists(path) && files.readOnly(path)) return false;
   const std::optional<std::string> temp = files.createUnique(folderOf(path));
   if (!temp) return overwriteInPlace(files, path, bytes);
-  if (files.overwrite(*temp, bytes) && files.moveOver(*temp, path)) return true;
-  files.remove(*temp);
+  if (!files.overwrite(*temp, bytes)) {
+    files.remove(*temp);
+    return false;
+  }
+  if (files.moveOver(*temp, path)) return true;
+  // A replace that failed after moving the old file away leaves the new bytes, in the file
+  // beside it, as the only settings there are: they stay.
+  if (files.exists(path)) files.remove(*temp);
   return false;
+}
+
+std::string journalPath(FileOps& files) { return files.tempFolder() + "\\" + kJournalName; }
+
+bool undoInterruptedWrite(FileOps& files) {
+  const std::string journal = journalPath(files);
+  const std::optional<std::string> kept = files.read(journal);
+  if (!kept) return false;
+  const std::size_t end = kept->find('\n');
+  if (end == std::string::npos || end == 0) return false;
+  const std::string path = kept->substr(0, end);
+  if (!files.overwrite(path, kept->substr(end + 1))) return false;
+  files.remove(journal);
+  return true;
 }
 
 }  // namespace platform

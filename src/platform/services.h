@@ -102,6 +102,9 @@ class Platform {
   // the folder takes no new files, over the file itself after keeping a copy of its old bytes.
   // False on any failure.
   virtual bool writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
+  // A write over a file itself that the process did not live to finish left the old bytes in a
+  // journal: they go back in place. Run at start, before any file is read.
+  virtual void undoInterruptedWrite() {}
 
   // Text in the system's ANSI code page, converted to and from the program's UTF-8.
   virtual std::string toAnsi(const std::string& utf8) = 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/win32/gdi.h"
 #include "platform/win32/text_convert.h"
@@ -15,6 +16,18 @@ namespace {
 bool inUse(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
          error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// The path as the file calls take it: one too long for the classic limit gets the extended
+// prefix (the program declares itself long-path aware, but Windows honours that only where the
+// user's policy allows it).
+std::wstring filePath(const std::string& path) {
+  std::wstring wide = widen(path);
+  if (wide.size() < MAX_PATH - 14 || wide.starts_with(L"\\\\?\\")) return wide;
+  std::replace(wide.begin(), wide.end(), L'/', L'\\');
+  if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
+  if (wide.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + wide.substr(2);
+  return wide;
 }
 
 }  // namespace
@@ -31,30 +44,76 @@ bool Win32FileOps::whileInUse(Step step) {
 }
 
 std::optional<std::string> Win32FileOps::read(const std::string& path) {
-  HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
-  const FileHandle file(h);
-  std::string bytes;
-  char buffer[4096];
-  for (;;) {
-    DWORD got = 0;
-    if (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) == FALSE) return std::nullopt;
-    if (got == 0) return bytes;
-    bytes.append(buffer, got);
-  }
+  const std::wstring wide = filePath(path);
+  std::optional<std::string> bytes;
+  // A file another program has open for writing (an editor, a sync tool) is read all the same;
+  // one that it lets nobody read is waited for, as a write waits.
+  whileInUse([&] {
+    HANDLE h = CreateFileW(wide.c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const FileHandle file(h);
+    std::string got;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.get(), &size) != FALSE && size.QuadPart > 0 &&
+        size.QuadPart < (1LL << 30)) {
+      got.reserve(static_cast<std::size_t>(size.QuadPart));
+    }
+    char buffer[4096];
+    for (DWORD n = 0;; got.append(buffer, n)) {
+      if (ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr) == FALSE) return false;
+      if (n == 0) break;
+    }
+    bytes = std::move(got);
+    return true;
+  });
+  return bytes;
+}
+
+bool Win32FileOps::exists(const std::string& path) {
+  return GetFileAttributesW(filePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32FileOps::readOnly(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(filePath(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool Win32FileOps::canOverwrite(const std::string& path) {
+  const std::wstring wide = filePath(path);
+  return whileInUse([&] {
+    HANDLE h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    return true;
+  });
 }
 
 std::optional<std::string> Win32FileOps::createUnique(const std::string& folder) {
-  wchar_t path[MAX_PATH + 1] = {};
-  if (GetTempFileNameW(widen(folder).c_str(), L"tvl", 0, path) == 0) return std::nullopt;
-  return narrow(std::wstring(path));
+  // Named as the system names temporary files, in a folder of any length.
+  static unsigned next = GetTickCount();
+  const std::string prefix = folder + (folder.ends_with('\\') ? "tvl" : "\\tvl");
+  for (int attempt = 0; attempt < 0x10000; ++attempt) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%04X.tmp", ++next & 0xFFFFU);
+    const std::string path = prefix + name;
+    HANDLE h = CreateFileW(filePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      CloseHandle(h);
+      return path;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  return std::nullopt;
 }
 
 bool Win32FileOps::overwrite(const std::string& path, const std::string& bytes) {
   // Opened as it is, not truncated: the bytes go over the old ones and the end is cut after
   // them, which needs only the right to write this one file.
-  const std::wstring wide = widen(path);
+  const std::wstring wide = filePath(path);
   HANDLE h = INVALID_HANDLE_VALUE;
   const bool opened = whileInUse([&] {
     h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
@@ -76,8 +135,8 @@ bool Win32FileOps::overwrite(const std::string& path, const std::string& bytes) 
 }
 
 bool Win32FileOps::moveOver(const std::string& source, const std::string& target) {
-  const std::wstring from = widen(source);
-  const std::wstring to = widen(target);
+  const std::wstring from = filePath(source);
+  const std::wstring to = filePath(target);
   // ReplaceFileW keeps the old file's rights and attributes: a file that every user may write
   // stays so after an administrator saves.
   return whileInUse([&] {
@@ -100,7 +159,7 @@ bool Win32FileOps::moveOver(const std::string& source, const std::string& target
 }
 
 bool Win32FileOps::remove(const std::string& path) {
-  return DeleteFileW(widen(path).c_str()) != FALSE;
+  return DeleteFileW(filePath(path).c_str()) != FALSE;
 }
 
 std::string Win32FileOps::tempFolder() {

@@ -8,6 +8,9 @@ namespace win32 {
 class Win32FileOps : public platform::FileOps {
  public:
   std::optional<std::string> read(const std::string& path) override;
+  bool exists(const std::string& path) override;
+  bool readOnly(const std::string& path) override;
+  bool canOverwrite(const std::string& path) override;
   std::optional<std::string> createUnique(const std::string& folder) override;
   bool overwrite(const std::string& path, const std::string& bytes) override;
   bool moveOver(const std::string& source, const std::string& target) override;

@@ -219,24 +219,12 @@ void Win32Platform::showMessageBox(const std::string& text, const std::string& t
 }
 
 std::optional<std::string> Win32Platform::readFile(const std::string& path) {
-  HANDLE h = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
-  FileHandle file(h);
-  std::string bytes;
-  LARGE_INTEGER size{};
-  if (GetFileSizeEx(file.get(), &size) != FALSE && size.QuadPart > 0 &&
-      size.QuadPart < (1LL << 30)) {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-  }
-  char buffer[4096];
-  DWORD got = 0;
-  for (;;) {
-    if (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) == FALSE) return std::nullopt;
-    if (got == 0) break;
-    bytes.append(buffer, got);
-  }
-  return bytes;
+  return Win32FileOps().read(path);
+}
+
+void Win32Platform::undoInterruptedWrite() {
+  Win32FileOps files;
+  platform::undoInterruptedWrite(files);
 }
 
 bool Win32Platform::writeFileReplacing(const std::string& path, const std::string& bytes) {

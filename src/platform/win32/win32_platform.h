@@ -42,6 +42,7 @@ class Win32Platform final : public platform::Platform {
                       platform::MessageIcon icon) override;
   std::optional<std::string> readFile(const std::string& path) override;
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
+  void undoInterruptedWrite() override;
   std::string toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override;
