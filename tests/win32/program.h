@@ -1,5 +1,5 @@
-// The real Tervalo.exe under test, and what a user does to it: the pointer, clicks, keys, the
-// clipboard; and what the tests read back: its windows, their controls and the settings file.
+// The real Tervalo.exe under test, and what a user does to it: the pointer, clicks and keys; and
+// what the tests read back: its windows, their controls and the settings file.
 #pragma once
 
 #include <windows.h>
@@ -19,27 +19,24 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  [[nodiscard]] bool started() const { return started_; }
-  [[nodiscard]] bool running() const;
+  // STILL_ACTIVE while it runs.
   [[nodiscard]] DWORD exitCode() const;
-  // The program's visible top-level windows.
-  [[nodiscard]] std::vector<HWND> windows() const;
-  [[nodiscard]] HWND windowOfSize(int w, int h) const;
+  // The program's first visible top-level window whose screen rectangle passes `test`.
+  [[nodiscard]] HWND window(const std::function<bool(const RECT&)>& test) const;
 
  private:
   PROCESS_INFORMATION pi_{};
-  bool started_ = false;
 };
 
 // Twips to pixels at the screen's real DPI (15 twips a pixel at 96 DPI).
 int px(int twips);
-int win32ScreenDpi();
+BYTE alphaOf(HWND w);
 
 // The bar: the program's window as tall as the screen plus 600 twips.
 HWND findBar(const Program& program);
-// The program's visible message box, if one is open.
-HWND dialogOf(const Program& program);
-BYTE alphaOf(HWND w);
+// Rests the pointer on the top corner pixel of the right edge until the bar stands open there,
+// 1590 twips wide and opaque; nullptr when it never did.
+HWND openBar(const Program& program);
 
 // Moves the pointer and waits until the system says it is there: under Wine a move right after
 // another may be lost, so it is made again until it holds.
@@ -47,26 +44,27 @@ void moveCursor(int x, int y);
 // Keeps the pointer at (x, y) while waiting: a move that Wine lost is made again.
 bool waitWithPointerAt(int x, int y, const std::function<bool()>& condition, int timeoutMs);
 void clickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
-inline void leftClickAt(int x, int y) { clickAt(x, y); }
+// Clicks at p until `done` holds. Under Wine a click right after a move, or while a window is
+// being destroyed, is lost now and then: the clicks made this way may safely be made again.
+bool clickUntil(POINT p, const std::function<bool()>& done);
 // Presses the keys in order and releases them in reverse: {VK_CONTROL, 'V'} is Ctrl+V.
 void pressKeys(std::initializer_list<WORD> keys);
-// Types text as Unicode characters; "\r" is the Enter key.
+// Types text as Unicode characters.
 void typeText(const std::wstring& text);
-bool setClipboardText(const std::wstring& text);
 
-// The visible descendant of `top` of window class `cls` whose rectangle holds the point (x, y),
-// in pixels from top's corner.
+// The control of window class `cls` inside `top` that the screen shows at (x, y), in pixels
+// from top's corner; nullptr when something else shows there.
 HWND childAt(HWND top, const wchar_t* cls, int x, int y);
 // The control that has the keyboard in the thread of `window`.
 HWND focusOf(HWND window);
+// A window's text, read with WM_GETTEXT: a control of another process answers too.
 std::wstring windowText(HWND h);
-// Selects an entry of a drop-down list as the user's choice does, notification included.
-void chooseInCombo(HWND combo, int index);
 
-// The settings file, written by a test and removed again at the end.
+// The settings file: 36 lines, tiles "Alpha".."Eta" opening "C:\", "C:\b".."C:\g", the bar at
+// `side` ("0" right, "1" left); removed again at the end.
 class SettingsFile {
  public:
-  explicit SettingsFile(const std::vector<std::string>& lines);
+  explicit SettingsFile(const char* side);
   ~SettingsFile();
   SettingsFile(const SettingsFile&) = delete;
   SettingsFile& operator=(const SettingsFile&) = delete;
@@ -75,7 +73,6 @@ class SettingsFile {
  private:
   bool ok_ = false;
 };
-std::string readFileBytes(const std::wstring& path);
 // The lines of the settings file as the program left them.
 std::vector<std::string> readSettingsLines();
 

@@ -1,15 +1,6 @@
 #include "screen.h"
 
-#include <string>
-
 namespace wintest {
-
-COLORREF screenPixel(int x, int y) {
-  HDC dc = GetDC(nullptr);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(nullptr, dc);
-  return c;
-}
 
 bool anyPixel(const RECT& area, int step, const std::function<bool(COLORREF)>& test) {
   HDC dc = GetDC(nullptr);
@@ -22,6 +13,12 @@ bool anyPixel(const RECT& area, int step, const std::function<bool(COLORREF)>& t
   }
   ReleaseDC(nullptr, dc);
   return found;
+}
+
+std::wstring classOf(HWND h) {
+  wchar_t name[64] = {};
+  GetClassNameW(h, name, 64);
+  return name;
 }
 
 std::vector<HWND> topLevelWindows(const std::function<bool(HWND)>& keep) {
@@ -45,25 +42,6 @@ HWND firstWithRect(const std::vector<HWND>& windows, const std::function<bool(co
     if (GetWindowRect(w, &r) && test(r)) return w;
   }
   return nullptr;
-}
-
-HWND visibleThreadWindow(const wchar_t* cls) {
-  struct Search {
-    const wchar_t* cls;
-    HWND found;
-  } search{cls, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t name[16] = {};
-        GetClassNameW(h, name, 16);
-        if (std::wstring(name) != s->cls || !IsWindowVisible(h)) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 }  // namespace wintest
