@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "bar/side_bar.h"
 #include "app/app.h"
+#include "bar/side_bar.h"
 #include "core/settings_file.h"
 #include "forms/runtime.h"
 #include "platform/win32/backend.h"
@@ -82,8 +82,8 @@ int main() {
   };
   std::vector<double> medians;
   for (const Size size : {Size{36, 51}, Size{10000, 7}, Size{100000, 5}}) {
-    if (!platform.writeFileReplacing(path,
-                                     platform.toAnsi(settingsFile(app.settings(), size.lines)))) {
+    if (!platform.writeFileReplacing(
+            path, platform.toAnsi(settingsFile(app.settings(), size.lines)).value())) {
       std::printf("settings load: cannot write %s\n", path.c_str());
       return 1;
     }

@@ -42,6 +42,10 @@ void App::start() {
   inicio().show();
 }
 
+void App::openBar() {
+  if (side_) runtime_.dispatch([this] { side_->openFromOutside(); });
+}
+
 void App::showBar() { side().show(); }
 
 void App::rebuildBar() {

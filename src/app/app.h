@@ -27,6 +27,9 @@ class App final : public core::Host {
 
   // Starts the program: builds and shows the splash window.
   void start();
+  // Another start of the program asked this copy to show where it is: the bar opens, once it
+  // has taken over from the splash.
+  void openBar();
 
   void showBar() override;
   void rebuildBar() override;

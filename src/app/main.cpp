@@ -10,8 +10,43 @@
 #include "platform/win32/backend.h"
 #include "platform/win32/win32_platform.h"
 
+namespace {
+
+// One copy runs per user session. The first keeps a message-only window of this class; a second
+// start asks it to open its bar, so that starting the program again shows where it is.
+constexpr wchar_t kRunningName[] = L"Local\\Tervalo3.Running";
+constexpr wchar_t kInstanceClass[] = L"Tervalo3.Instance";
+constexpr UINT kOpenBar = WM_APP + 1;
+
+LRESULT CALLBACK instanceProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kOpenBar) {
+    if (auto* app = reinterpret_cast<App*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) app->openBar();
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// The first copy may still be starting: its window comes within a few seconds.
+void askTheFirstCopy() {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (HWND first = FindWindowExW(HWND_MESSAGE, nullptr, kInstanceClass, nullptr)) {
+      PostMessageW(first, kOpenBar, 0, 0);
+      return;
+    }
+    Sleep(50);
+  }
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command line*/,
                    int /*show*/) {
+  // Kept to the end of the process: the system closes it then.
+  CreateMutexW(nullptr, FALSE, kRunningName);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    askTheFirstCopy();
+    return 0;
+  }
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
 
@@ -24,6 +59,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command l
     OutputDebugStringA(("Tervalo: a handler failed: " + what + "\n").c_str());
   };
   App app(platform, runtime);
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = instanceProc;
+  cls.hInstance = instance;
+  cls.lpszClassName = kInstanceClass;
+  RegisterClassW(&cls);
+  HWND running = CreateWindowExW(0, kInstanceClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 instance, nullptr);
+  SetWindowLongPtrW(running, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
   app.start();
   return win32::Backend::runMessageLoop();
 }

@@ -37,7 +37,9 @@ void frmSide::tmrMouse_Timer() {
     tmrWait.setEnabled(corner);
     charge = corner;
   };
+  if (heldAt_ && p != *heldAt_) heldAt_.reset();
   const auto close = [&] {
+    if (heldAt_) return;
     tmrWait.setEnabled(false);
     tmrOpen.setEnabled(false);
     tmrQuit.setEnabled(true);
@@ -68,6 +70,12 @@ void frmSide::tmrMouse_Timer() {
   if (static_cast<float>(screenW) != SavedScreenWidth || screenH != SavedScreenHeight) {
     host_.rebuildBar();
   }
+}
+
+void frmSide::openFromOutside() {
+  heldAt_ = host_.platform().pointer();
+  tmrQuit.setEnabled(false);
+  tmrOpen.setEnabled(true);
 }
 
 void frmSide::tmrWait_Timer() {

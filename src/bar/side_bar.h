@@ -4,11 +4,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "core/settings.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
+#include "platform/services.h"
 
 namespace core {
 class Host;
@@ -36,6 +38,9 @@ class frmSide : public forms::Form {
   [[nodiscard]] int highlightedTile() const;
   // Opens the folder of the lit tile, or with none lit the folder of the tile launched last.
   void launchHighlighted();
+  // Opens the bar as a rest on its corner does, wherever the pointer is; it stays open until
+  // the pointer moves, and then collapses as usual once the pointer is off it.
+  void openFromOutside();
 
   forms::Frame frmeBar;                        // the column of tiles
   std::array<forms::Frame, kTiles> frmeIcon;   // the tiles
@@ -86,4 +91,5 @@ class frmSide : public forms::Form {
   void HScroll1_Change();
 
   core::Host& host_;
+  std::optional<platform::PointerPos> heldAt_;  // the pointer when the bar was opened from outside
 };

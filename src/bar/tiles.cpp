@@ -63,9 +63,9 @@ void frmSide::eEject() {
   const core::Value& launch = host_.state().launchIndex;
   const double k = launch.number();
   if (k < 0 || k > kTiles - 1 || k != static_cast<int>(k)) return;
-  auto& platform = host_.platform();
-  const std::string path = host_.settings()[core::TilePath0 + static_cast<int>(k)].text();
-  platform.shellOpen(hwnd(), platform.toAnsi(path));
+  // The folder as the tile names it, whatever the file's code page could hold.
+  host_.platform().shellOpen(hwnd(),
+                             host_.settings()[core::TilePath0 + static_cast<int>(k)].text());
 }
 
 void frmSide::eOpenConfig() { host_.openConfig(); }

@@ -37,6 +37,15 @@ inline constexpr std::array<Text, 5> kFontEntries{{
 inline constexpr Text kFontMissing{
     "This font is not available on your computer, try another.",
     "Esta fuente no est\xC3\xA1 disponible en su equipo, intente otra."};
+// A character the settings file's code page has no byte for, typed or pasted into a name,
+// folder or glyph box. The characters left out follow the text.
+inline constexpr Text kRefusedTitle{"Unacceptable character",
+                                    "Car\xC3\xA1"
+                                    "cter no aceptable"};
+inline constexpr Text kRefusedText{
+    "The settings file can't hold these characters, so the box left them out: ",
+    "El archivo de configuraci\xC3\xB3n no puede guardar estos caracteres, as\xC3\xAD que el "
+    "cuadro los dej\xC3\xB3 fuera: "};
 inline constexpr Text kAboutVersion{"Tervalon: Version ", "Tervalon: Versi\xC3\xB3n "};
 inline constexpr char kAboutMaker[] = "Velmora";
 

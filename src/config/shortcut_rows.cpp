@@ -71,7 +71,9 @@ void frmConfig::lblFolder_KeyPress(int index, int& key) {
     box.selectAll();
     return;
   }
-  // A control character is no glyph: a CR would break the settings file's lines.
+  // A control character is no glyph: a CR would break the settings file's lines. One the file
+  // cannot hold goes on to the box, which refuses it.
+  if (key >= 32 && !box.holds(static_cast<char32_t>(key))) return;
   if (key >= 32) {
     box.setText(forms::encodeUtf8(static_cast<char32_t>(key)));
     box.setSelection(static_cast<int>(forms::codePointCount(box.text())), 0);

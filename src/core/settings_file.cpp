@@ -123,9 +123,10 @@ bool isAbsoluteFolder(const std::string& folder) {
 
 bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state) {
-  if (platform.writeFileReplacing(settingsPath(state), platform.toAnsi(settingsText(settings)))) {
-    return true;
-  }
+  // A character the code page cannot hold is never written as "?" or a look-alike: the save
+  // fails before anything is written.
+  const std::optional<std::string> bytes = platform.toAnsi(settingsText(settings));
+  if (bytes && platform.writeFileReplacing(settingsPath(state), *bytes)) return true;
   const std::string message =
       state.xpSpanish ? texts::kSaveFailedXpSpanish : texts::kSaveFailed.in(state);
   platform.messageBox(message, kProgramTitle, platform::MessageIcon::Critical);
@@ -137,9 +138,9 @@ void exportSettingsCopy(platform::Platform& platform, const Settings& settings,
   std::string target = folder;
   if (!target.empty() && target.back() == '\\') target.pop_back();
   // A relative folder would land in whatever the working folder happens to be.
-  const bool ok = isAbsoluteFolder(folder) &&
-                  platform.writeFileReplacing(target + "\\" + kSettingsFileName,
-                                              platform.toAnsi(settingsText(settings)));
+  const std::optional<std::string> bytes = platform.toAnsi(settingsText(settings));
+  const bool ok = bytes && isAbsoluteFolder(folder) &&
+                  platform.writeFileReplacing(target + "\\" + kSettingsFileName, *bytes);
   if (!ok) {
     platform.messageBox(texts::kExportFailed.in(state), kProgramTitle,
                         platform::MessageIcon::Critical);

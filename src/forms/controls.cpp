@@ -118,8 +118,23 @@ void TextBox::replaceSelection(const std::u32string& with) {
   fire(onChange);
 }
 
+bool TextBox::leaveOutUnheld(std::u32string& text) {
+  if (!holds_) return false;
+  std::u32string left;
+  std::erase_if(text, [&](char32_t c) {
+    if (holds_(c)) return false;
+    if (left.find(c) == std::u32string::npos) left.push_back(c);
+    return true;
+  });
+  if (left.empty()) return false;
+  if (onRefuse) form().runtime().dispatch([&] { onRefuse(encodeUtf8(left)); });
+  return true;
+}
+
 void TextBox::edit(std::u32string with) {
   if (!enabled()) return;
+  // A refused character changes nothing, not even the selection it would have replaced.
+  if (leaveOutUnheld(with) && with.empty()) return;
   if (maxLength_ > 0) {
     const int n = static_cast<int>(codePointCount(caption()));
     const int room = std::max(0, maxLength_ - (n - selLength_));
@@ -168,7 +183,33 @@ void TextBox::undo() {
   if (!same) fire(onChange);
 }
 
+void TextBox::takeNativeText(const std::string& text) {
+  std::u32string chars = decodeUtf8(text);
+  if (!leaveOutUnheld(chars)) {
+    setText(text);
+    return;
+  }
+  const std::string kept = encodeUtf8(chars);
+  if (kept == caption()) {
+    changed(Change::Text);  // the native box shows it again without what it took
+  } else {
+    setText(kept);
+  }
+}
+
+void TextBox::showBalloon(Balloon balloon) {
+  balloon_ = std::move(balloon);
+  changed(Change::Balloon);
+}
+
+void TextBox::hideBalloon() {
+  if (!balloon_) return;
+  balloon_.reset();
+  changed(Change::Balloon);
+}
+
 void TextBox::typeChar(int c) {
+  hideBalloon();
   const int key = runKeyPress(c);
   if (key == 0 || !enabled()) return;
   switch (key) {
@@ -205,6 +246,7 @@ void TextBox::typeChar(int c) {
 }
 
 bool TextBox::keyDown(int key, int shift) {
+  hideBalloon();
   if (shift != 0) return false;
   const int n = static_cast<int>(codePointCount(caption()));
   switch (key) {

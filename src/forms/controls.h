@@ -113,6 +113,23 @@ class TextBox : public Control {
   void clear();
   // Takes back the last edit of the user; a second undo makes it again.
   void undo();
+  // Text the native box took in by itself (an input method's result): the model's rules apply.
+  void takeNativeText(const std::string& text);
+
+  // The characters the box takes from the user, whichever way they come (typed, pasted, an
+  // input method): one it does not hold is left out, and onRefuse hears which were.
+  void setHolds(std::function<bool(char32_t)> holds) { holds_ = std::move(holds); }
+  [[nodiscard]] bool holds(char32_t c) const { return !holds_ || holds_(c); }
+  std::function<void(const std::string& leftOut)> onRefuse;
+
+  // A balloon tip pointing at the box, shown until the user types in it again or leaves it.
+  struct Balloon {
+    std::string title;
+    std::string text;
+  };
+  void showBalloon(Balloon balloon);
+  void hideBalloon();
+  [[nodiscard]] const std::optional<Balloon>& balloon() const { return balloon_; }
 
  protected:
   bool keyDown(int key, int shift) override;
@@ -121,7 +138,11 @@ class TextBox : public Control {
   // Replaces the selection with the user's text, cut to the room the maximum length leaves.
   void edit(std::u32string with);
   void replaceSelection(const std::u32string& with);
+  // Takes out what the box does not hold and tells onRefuse; true when something was.
+  bool leaveOutUnheld(std::u32string& text);
   int maxLength_ = 0;  // 0: no limit
+  std::function<bool(char32_t)> holds_;
+  std::optional<Balloon> balloon_;
   int selStart_ = 0;
   int selLength_ = 0;
   // The text and caret before the user's last edit.

@@ -31,6 +31,7 @@ enum class Change {
   List,
   Enabled,
   Focus,
+  Balloon,
 };
 
 class TimerService {

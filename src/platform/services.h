@@ -61,8 +61,8 @@ class Platform {
   virtual bool setLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
 
   // Shell.
-  // Opens a path (already in the system's ANSI code page) with the shell's default verb.
-  virtual void shellOpen(WindowHandle owner, const std::string& ansiPath) = 0;
+  // Opens a path with the shell's default verb.
+  virtual void shellOpen(WindowHandle owner, const std::string& path) = 0;
   // The system's about box; returns when the user closes it.
   void aboutBox(WindowHandle owner, const std::string& title, const std::string& text) {
     Modal modal(*this);
@@ -106,8 +106,9 @@ class Platform {
   // journal: they go back in place. Run at start, before any file is read.
   virtual void undoInterruptedWrite() {}
 
-  // Text in the system's ANSI code page, converted to and from the program's UTF-8.
-  virtual std::string toAnsi(const std::string& utf8) = 0;
+  // Text in the system's ANSI code page, converted to and from the program's UTF-8. Nothing
+  // when the code page has no byte for some character: no look-alike, no "?".
+  virtual std::optional<std::string> toAnsi(const std::string& utf8) = 0;
   virtual std::string fromAnsi(const std::string& ansi) = 0;
 
   // Ends the program at once.

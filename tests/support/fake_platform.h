@@ -58,8 +58,8 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
     alpha[window] = a;
     return true;
   }
-  void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override {
-    shellOpened.emplace_back(owner, ansiPath);
+  void shellOpen(platform::WindowHandle owner, const std::string& path) override {
+    shellOpened.emplace_back(owner, path);
   }
   void showAboutBox(platform::WindowHandle owner, const std::string& /*title*/,
                     const std::string& text) override {
@@ -91,7 +91,7 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
   }
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
   // Windows-1252 for the characters the program meets; others become "?".
-  std::string toAnsi(const std::string& utf8) override;
+  std::optional<std::string> toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override { exited = true; }
 };

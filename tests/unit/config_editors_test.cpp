@@ -49,6 +49,43 @@ TEST_F(ShortcutRows, TheTileCountShowsTheRowsAndNamesTakeFourteenCharacters) {
   EXPECT_EQ(w.txtCarpeta[2].text(), t.platform.clipboard);
 }
 
+TEST_F(ShortcutRows, ACharacterTheFileCannotHoldNeverEntersABoxAndABalloonSaysWhich) {
+  // The file is Windows-1252 here: no "\xC5\x81", "\xC5\xBA", omega or CJK, but a euro sign.
+  const std::string because =
+      "The settings file can't hold these characters, so the box left them out: ";
+  forms::TextBox& name = w.txtNombre[0];
+  name.selectAll();
+  typeText(name,
+           "\xC5\x81\xC3\xB3"
+           "d\xC5\xBA");  // typing "Lodz" with its Polish letters
+  EXPECT_EQ(name.text(),
+            "\xC3\xB3"
+            "d");
+  ASSERT_TRUE(name.balloon());
+  EXPECT_EQ(name.balloon()->title, "Unacceptable character");
+  EXPECT_EQ(name.balloon()->text, because + "\xC5\xBA");
+  name.selectAll();
+  name.typeChar(0x4E2D);
+  EXPECT_EQ(name.selLength(), 2) << "a refused key leaves the selection it would have replaced";
+  name.typeChar('x');
+  EXPECT_EQ(name.text(), "x");
+  EXPECT_FALSE(name.balloon()) << "the next key takes the balloon away";
+
+  forms::TextBox& folder = w.txtCarpeta[1];
+  folder.selectAll();
+  t.platform.clipboard = "C:\\\xE7\x94\xA8\xE6\x88\xB7\\\xCE\xA9\xE2\x82\xAC\xEF\xBC\xBC";
+  folder.paste();  // what the context menu's Paste does too
+  EXPECT_EQ(folder.text(), "C:\\\\\xE2\x82\xAC") << "the paste keeps what the file can hold";
+  EXPECT_EQ(folder.balloon()->text, because + "\xE7\x94\xA8\xE6\x88\xB7\xCE\xA9\xEF\xBC\xBC");
+  folder.takeNativeText(folder.text() + "\xE4\xB8\xAD");  // an input method's result
+  EXPECT_EQ(folder.text(), "C:\\\\\xE2\x82\xAC");
+
+  const std::string glyph = w.lblFolder[2].text();
+  w.lblFolder[2].typeChar(0x141);
+  EXPECT_EQ(w.lblFolder[2].text(), glyph);
+  EXPECT_EQ(w.lblFolder[2].balloon()->text, because + "\xC5\x81");
+}
+
 TEST_F(GlyphBoxes, AKeyOrAPasteReplacesTheGlyphAndNoControlCharacterBecomesOne) {
   click(w.Label[0]);
   w.List1.choose(0);

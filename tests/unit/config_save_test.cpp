@@ -56,13 +56,16 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
   struct Case {
     const char* language;
     bool xpSpanish;
-    int item;  // Save, or Save and close
+    int item;          // Save, or Save and close
+    const char* name;  // a name that the file's code page cannot hold fails the save too
     const char* message;
   };
   const Case cases[] = {
-      {"ENGLISH", false, 8,
+      {"ENGLISH", false, 8, "Edited",
        "Unable to save configuration, make sure 'C:\\File Programs' is not write-protected."},
       {"SPANISH", true, 7,
+       "\xC5\x81\xC3\xB3"
+       "d\xC5\xBA",  // as a UTF-8 file may hold it
        "No se puede guardar la configuraci\xC3\xB3n, revise que 'C:\\Archivos de programa' no "
        "est\xC3\xA9 protegido contra escritura."},
   };
@@ -73,18 +76,21 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
     frmConfig& w = t.open(c.language);
     const core::Settings before = t.app.settings();
     const int bar = t.side().serial();
-    t.platform.missingFolders = {"C:\\Program Files", "C:\\Archivos de programa"};
-    w.txtNombre[0].setText("Edited");
+    const auto files = t.platform.files;
+    if (!c.xpSpanish) t.platform.missingFolders = {"C:\\Program Files"};
+    w.txtNombre[0].setText(c.name);
     click(w.Label[std::size_t(c.item)]);
     ASSERT_EQ(t.platform.messages.size(), 1U);
     EXPECT_EQ(t.platform.messages[0].text, c.message);
     EXPECT_EQ(t.platform.messages[0].title, "Tervalo");
     EXPECT_EQ(t.platform.messages[0].icon, platform::MessageIcon::Critical);
     EXPECT_TRUE(t.app.settings() == before);
+    EXPECT_TRUE(t.platform.files == files) << "nothing written";
     EXPECT_EQ(t.side().serial(), bar);
     ASSERT_TRUE(t.app.findConfig() != nullptr);
 
-    t.platform.missingFolders.clear();  // the user frees the file and tries again
+    t.platform.missingFolders.clear();  // the user frees the file, or mends the name, and again
+    w.txtNombre[0].setText("Edited");
     click(w.Label[7]);
     const char* const path =
         c.xpSpanish ? "C:\\Archivos de programa\\Tervalo3.txt" : "C:\\Program Files\\Tervalo3.txt";
@@ -148,7 +154,7 @@ TEST(OddSettings, OddValuesInTheFileLoadWholeAndSaveBackWithTheirMeaning) {
   EXPECT_EQ(w.left(), 0);
   click(w.Label[7]);
   const std::map<int, std::string> saved = {{14, "16777215"}, {15, "16777215"}, {22, "1"},
-                                            {25, "A"},  {30, "6"},        {31, "200"},
-                                            {32, "0"},  {33, "1"},        {34, "3"}};
+                                            {25, "A"},        {30, "6"},        {31, "200"},
+                                            {32, "0"},        {33, "1"},        {34, "3"}};
   EXPECT_EQ(t.file(), fileWith(saved));
 }

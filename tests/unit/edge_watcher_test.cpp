@@ -173,3 +173,18 @@ TEST(EdgeWatcher, AChangeOfEitherScreenSizeReloadsTheBarWithinOneTick) {
     EXPECT_EQ(t.side().serial(), bar.serial()) << "once, not on every tick";
   }
 }
+
+TEST(EdgeWatcher, OpenedByASecondStartTheBarStaysOpenUntilThePointerMovesThenLeavesAsUsual) {
+  TestApp t;
+  frmSide& bar = settled(t);  // the pointer mid-screen, far beyond the close line
+  t.app.openBar();
+  t.timers.advance(1000);
+  EXPECT_EQ(bar.width(), 1590);
+  EXPECT_EQ(barAlpha(t), 255);
+  EXPECT_NE(t.app.findDate(), nullptr) << "with its clock panel";
+  t.platform.pointerPos = {961, 540};
+  t.timers.advance(109);
+  EXPECT_TRUE(bar.visible());
+  t.timers.advance(1);
+  EXPECT_FALSE(bar.visible());
+}

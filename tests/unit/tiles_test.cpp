@@ -57,14 +57,14 @@ TEST(Tiles, TheTileUnderThePointerLightsAPressedOneDarkensAndAClickOrEnterOpensI
   bar.eEject();
   t.app.state().launchIndex = 7;  // none
   bar.eEject();
-  // Through the shell, owned by the bar, in the ANSI code page.
+  // Through the shell, owned by the bar, the folder exactly as the tile names it.
   const std::string home = "C:\\Documents and Settings\\Ana\\";
   std::vector<std::string> opened;
   for (const auto& [owner, path] : t.platform.shellOpened) {
     EXPECT_EQ(owner, bar.hwnd());
     opened.push_back(path);
   }
-  EXPECT_EQ(opened, (std::vector<std::string>{"C:\\", home + "Mis documentos\\Mis im\xE1genes",
+  EXPECT_EQ(opened, (std::vector<std::string>{"C:\\", home + "Mis documentos\\Mis im\xC3\xA1genes",
                                               home + "Mis documentos", home + "Mis documentos",
                                               home + "Escritorio"}));
   EXPECT_EQ(t.app.findConfig(), nullptr) << "a right click on a tile is not the menu";

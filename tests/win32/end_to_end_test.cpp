@@ -93,4 +93,12 @@ TEST(EndToEnd, TheBarWaitsAtItsEdgeItsCornerOpensItWithTheClockAndATileOpensItsF
   // Leaving the bar hides it (100 ms later: the native tests count the ticks).
   EXPECT_TRUE(waitWithPointerAt(
       screenW / 2, screenH / 2, [&] { return !IsWindowVisible(bar); }, 5000));
+
+  // Started again, the program opens this copy's bar, where the pointer cannot have, and ends.
+  Program second;
+  EXPECT_TRUE(waitFor([&] { return second.exitCode() == 0; }, 10000));
+  EXPECT_TRUE(waitFor([&] {
+    GetWindowRect(bar, &r);
+    return IsWindowVisible(bar) && r.right - r.left == px(1590) && alphaOf(bar) == 255;
+  })) << "the running copy's bar opens";
 }

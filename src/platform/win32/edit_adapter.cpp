@@ -2,6 +2,9 @@
 // and the clipboard commands of the keyboard and of the system's context menu go to the model's
 // entry points, and the model's text and selection come back. The native box holds the model's
 // maximum length too.
+#include <windows.h>
+// (uses what windows.h declares)
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "forms/text.h"
@@ -17,10 +20,18 @@ namespace {
 
 // EM_LIMITTEXT's "no limit".
 constexpr WPARAM kNoLimit = 0x7FFFFFFE;
+// A balloon goes away by itself after a while, as the system's own edit balloons do.
+constexpr UINT_PTR kBalloonTimer = 0x7B;
+constexpr UINT kBalloonMs = 10000;
 
 class EditAdapter final : public NativeAdapter {
  public:
   EditAdapter(Backend& backend, forms::TextBox& box) : NativeAdapter(backend, box), box_(box) {}
+  ~EditAdapter() override {
+    if (balloon_ != nullptr && IsWindow(balloon_) != FALSE) DestroyWindow(balloon_);
+  }
+  EditAdapter(const EditAdapter&) = delete;
+  EditAdapter& operator=(const EditAdapter&) = delete;
 
   void sync(forms::Change what) override {
     switch (what) {
@@ -36,6 +47,9 @@ class EditAdapter final : public NativeAdapter {
       case forms::Change::Value:
         syncSelection();
         break;
+      case forms::Change::Balloon:
+        syncBalloon();
+        break;
       default:
         NativeAdapter::sync(what);
         break;
@@ -46,7 +60,7 @@ class EditAdapter final : public NativeAdapter {
     if (code != EN_CHANGE) return;
     // Edits the model did not make itself (an input method's) reach the model here.
     const std::string text = narrow(windowText(hwnd()));
-    if (text != box_.caption()) box_.setText(text);
+    if (text != box_.caption()) box_.takeNativeText(text);
   }
 
  protected:
@@ -97,6 +111,13 @@ class EditAdapter final : public NativeAdapter {
       case WM_RBUTTONUP:
       case WM_MBUTTONUP:
         return released(msg, wp, lp);
+      case WM_KILLFOCUS:
+        box_.hideBalloon();
+        return passOn(msg, wp, lp);
+      case WM_TIMER:
+        if (wp != kBalloonTimer) return passOn(msg, wp, lp);
+        box_.hideBalloon();
+        return 0;
       case WM_LBUTTONDBLCLK: {
         const LRESULT r = passOn(msg, wp, lp);
         box_.dblClick();
@@ -196,7 +217,46 @@ class EditAdapter final : public NativeAdapter {
     SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(start), end);
   }
 
+  // The balloon is a tracking tooltip whose stem points at the box's lower edge: the same
+  // window the system's edit boxes show their own balloons in.
+  void syncBalloon() {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd();
+    tool.uFlags = TTF_TRACK | TTF_IDISHWND;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
+    const auto& balloon = box_.balloon();
+    if (!balloon) {
+      KillTimer(hwnd(), kBalloonTimer);
+      if (balloon_ != nullptr) SendMessageW(balloon_, TTM_TRACKACTIVATE, FALSE, toLp(tool));
+      return;
+    }
+    if (balloon_ == nullptr) {
+      balloon_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
+                                 nullptr, backend_.instance(), nullptr);
+      if (balloon_ == nullptr) return;
+      SendMessageW(balloon_, TTM_ADDTOOLW, 0, toLp(tool));
+      SendMessageW(balloon_, TTM_SETMAXTIPWIDTH, 0, backend_.toPx(4500));
+    }
+    std::wstring text = widen(balloon->text);
+    tool.lpszText = text.data();
+    SendMessageW(balloon_, TTM_UPDATETIPTEXTW, 0, toLp(tool));
+    SendMessageW(balloon_, TTM_SETTITLEW, TTI_ERROR,
+                 reinterpret_cast<LPARAM>(widen(balloon->title).c_str()));
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    SendMessageW(balloon_, TTM_TRACKPOSITION, 0,
+                 MAKELPARAM(r.left + (r.bottom - r.top) / 2, r.bottom));
+    SendMessageW(balloon_, TTM_TRACKACTIVATE, TRUE, toLp(tool));
+    SetTimer(hwnd(), kBalloonTimer, kBalloonMs, nullptr);
+  }
+
+  static LPARAM toLp(TTTOOLINFOW& tool) { return reinterpret_cast<LPARAM>(&tool); }
+
   forms::TextBox& box_;
+  HWND balloon_ = nullptr;
   char32_t high_ = 0;  // the first half of a surrogate pair, until the second comes
   int pressedButton_ = 0;
 };

@@ -25,14 +25,22 @@ std::string narrow(const std::wstring& wide) {
   return narrow(wide.data(), static_cast<int>(wide.size()));
 }
 
-std::string toCodePage(const std::string& utf8, unsigned codePage) {
+std::optional<std::string> toCodePage(const std::string& utf8, unsigned codePage) {
   const std::wstring wide = widen(utf8);
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
-                                    nullptr, 0, nullptr, nullptr);
+  if (wide.empty()) return std::string();
+  // No best-fit look-alike ("O" for an omega, "\\" for a full-width backslash) and no "?":
+  // a character the code page has no byte for makes the whole conversion fail. A UTF-8 code
+  // page holds every character and takes neither the flag nor the question.
+  const bool utf8Page = codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8);
+  BOOL lossy = FALSE;
+  const DWORD flags = utf8Page ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+  BOOL* const lossyOut = utf8Page ? nullptr : &lossy;
+  const int length = static_cast<int>(wide.size());
+  const int n =
+      WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, lossyOut);
+  if (n <= 0 || lossy != FALSE) return std::nullopt;
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                      nullptr, nullptr);
+  WideCharToMultiByte(codePage, flags, wide.data(), length, out.data(), n, nullptr, nullptr);
   return out;
 }
 

@@ -91,8 +91,8 @@ bool Win32Platform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t 
   return SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA) != FALSE;
 }
 
-void Win32Platform::shellOpen(platform::WindowHandle owner, const std::string& ansiPath) {
-  ShellExecuteA(asHwnd(owner), nullptr, ansiPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+void Win32Platform::shellOpen(platform::WindowHandle owner, const std::string& path) {
+  ShellExecuteW(asHwnd(owner), nullptr, widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void Win32Platform::showAboutBox(platform::WindowHandle owner, const std::string& title,
@@ -232,7 +232,9 @@ bool Win32Platform::writeFileReplacing(const std::string& path, const std::strin
   return platform::replaceFile(files, path, bytes);
 }
 
-std::string Win32Platform::toAnsi(const std::string& utf8) { return toCodePage(utf8, CP_ACP); }
+std::optional<std::string> Win32Platform::toAnsi(const std::string& utf8) {
+  return toCodePage(utf8, CP_ACP);
+}
 
 std::string Win32Platform::fromAnsi(const std::string& ansi) {
   // Every code page writes the ASCII characters as ASCII does.

@@ -24,7 +24,7 @@ class Win32Platform final : public platform::Platform {
   double twipsPerPixel() override;
   void makeTopmost(platform::WindowHandle window) override;
   bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t alpha) override;
-  void shellOpen(platform::WindowHandle owner, const std::string& ansiPath) override;
+  void shellOpen(platform::WindowHandle owner, const std::string& path) override;
   void showAboutBox(platform::WindowHandle owner, const std::string& title,
                     const std::string& text) override;
   std::optional<std::string> logonName() override;
@@ -43,7 +43,7 @@ class Win32Platform final : public platform::Platform {
   std::optional<std::string> readFile(const std::string& path) override;
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
   void undoInterruptedWrite() override;
-  std::string toAnsi(const std::string& utf8) override;
+  std::optional<std::string> toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override;
 
