@@ -1,10 +1,12 @@
 // The real Tervalo.exe, driven as a user would drive it: the splash, the bar at its edge, its
-// clock panel and a tile.
+// clock panel and a tile; and the settings file it finds as it starts.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
 
+#include "platform/file_replace.h"
+#include "platform/win32/file_ops.h"
 #include "platform/win32/win32_platform.h"
 #include "program.h"
 #include "screen.h"
@@ -44,6 +46,17 @@ namespace {
 
 std::vector<HWND> explorerWindows() {
   return topLevelWindows([](HWND h) { return classOf(h) == L"ExplorerWClass"; });
+}
+
+// The bar collapsed at the left edge, as the settings file says (the defaults say right).
+bool barAtLeft(const Program& program) {
+  return waitFor(
+      [&] {
+        RECT r;
+        HWND bar = findBar(program);
+        return bar != nullptr && GetWindowRect(bar, &r) && r.left == px(-45);
+      },
+      20000);
 }
 
 // Closes the folder windows the shell opened (never their process: it may be the desktop's).
@@ -101,4 +114,47 @@ TEST(EndToEnd, TheBarWaitsAtItsEdgeItsCornerOpensItWithTheClockAndATileOpensItsF
     GetWindowRect(bar, &r);
     return IsWindowVisible(bar) && r.right - r.left == px(1590) && alphaOf(bar) == 255;
   })) << "the running copy's bar opens";
+}
+
+// Another program holds the settings file, shared with nobody, until 2 s after the bar began to
+// read it.
+TEST(EndToEnd, ASettingsFileAnotherProgramHoldsAsTheBarStartsIsWaitedForAndRead) {
+  SettingsFile file("1");
+  ASSERT_TRUE(file.ok());
+  const std::vector<std::string> lines = readSettingsLines();
+  HANDLE held = CreateFileA(kSettingsPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Program program;
+  // The bar reads the file on the splash's thread: the splash stops answering while it waits.
+  EXPECT_TRUE(waitFor(
+      [&] {
+        DWORD_PTR answer = 0;
+        HWND splash = program.window([](const RECT&) { return true; });
+        return splash != nullptr &&
+               SendMessageTimeoutW(splash, WM_NULL, 0, 0, SMTO_NORMAL, 200, &answer) == 0;
+      },
+      20000));
+  Sleep(2000);
+  CloseHandle(held);
+  EXPECT_TRUE(barAtLeft(program));
+  EXPECT_EQ(readSettingsLines(), lines);
+}
+
+// The program ended while writing the settings over in place: the file holds the first bytes of
+// the new settings and the journal the old ones. The next start puts them back before the bar
+// reads them.
+TEST(EndToEnd, AWriteCutOffPartWayIsUndoneAtTheNextStart) {
+  SettingsFile file("1");
+  ASSERT_TRUE(file.ok());
+  win32::Win32Platform platform;
+  win32::Win32FileOps files;
+  const std::string old = platform.readFile(kSettingsPath).value();
+  const std::string journal = platform::journalPath(files);
+  ASSERT_TRUE(platform.writeFileReplacing(journal, kSettingsPath + ("\n" + old)));
+  ASSERT_TRUE(platform.writeFileReplacing(kSettingsPath, "Omega\r\nBeta\r\nGam"));
+  Program program;
+  EXPECT_TRUE(barAtLeft(program));
+  EXPECT_EQ(platform.readFile(kSettingsPath), old);
+  EXPECT_FALSE(files.exists(journal));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,18 +17,23 @@ namespace {
 using win32::narrow;
 using win32::widen;
 
-// A fresh folder under the temporary folder, removed with what it holds at the end.
+// A fresh folder under the temporary folder, removed with what it holds at the end; nested
+// deeper until its path is `length` characters long when asked (past the classic limit: the
+// calls here take the extended prefix).
 class Folder {
  public:
-  explicit Folder(const std::wstring& name) {
+  explicit Folder(const std::wstring& name, std::size_t length = 0) {
     wchar_t base[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH, base);
     path_ = std::wstring(base) + name + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(path_.c_str(), nullptr);
+    for (made_ = {path_}; path_.size() + 1 < length; made_.push_back(path_)) {
+      path_ += L"\\" + std::wstring(std::min<std::size_t>(length - path_.size() - 1, 200), L'd');
+    }
+    for (const std::wstring& f : made_) CreateDirectoryW((kLong + f).c_str(), nullptr);
   }
   ~Folder() {
-    for (const std::wstring& f : files()) DeleteFileW((path_ + L"\\" + f).c_str());
-    RemoveDirectoryW(path_.c_str());
+    for (const std::wstring& f : files()) DeleteFileW((kLong + path_ + L"\\" + f).c_str());
+    for (auto f = made_.rbegin(); f != made_.rend(); ++f) RemoveDirectoryW((kLong + *f).c_str());
   }
   Folder(const Folder&) = delete;
   Folder& operator=(const Folder&) = delete;
@@ -37,7 +43,7 @@ class Folder {
   [[nodiscard]] std::vector<std::wstring> files() const {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((path_ + L"\\*").c_str(), &fd);
+    HANDLE h = FindFirstFileW((kLong + path_ + L"\\*").c_str(), &fd);
     for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = FindNextFileW(h, &fd)) {
       if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(fd.cFileName);
     }
@@ -46,7 +52,9 @@ class Folder {
   }
 
  private:
+  static constexpr wchar_t kLong[] = L"\\\\?\\";
   std::wstring path_;
+  std::vector<std::wstring> made_;
 };
 
 // The file's identity on its volume: the same while it is written over in place.
@@ -171,4 +179,14 @@ TEST(FileOps, AFileAnotherProgramHoldsOpenForAMomentIsWaitedFor) {
     EXPECT_EQ(dir.files().size(), 1U);
     EXPECT_TRUE(temp.files().empty());
   }
+}
+
+// A copy exported into a folder past the classic limit on the length of a path.
+TEST(FileOps, AFileIsWrittenInAFolderOf300Characters) {
+  Folder deep(L"tervalo-long-", 300);
+  ASSERT_EQ(deep.path().size(), 300U);
+  win32::Win32Platform platform;
+  ASSERT_TRUE(platform.writeFileReplacing(deep.file(), kOld));
+  EXPECT_EQ(platform.readFile(deep.file()), kOld);
+  EXPECT_EQ(deep.files(), std::vector<std::wstring>{L"Tervalo3.txt"});
 }

@@ -8,8 +8,6 @@ namespace wintest {
 
 namespace {
 
-constexpr wchar_t kSettingsPath[] = L"C:\\Program Files\\Tervalo3.txt";
-
 void sendKey(WORD vk, wchar_t unicode, bool up) {
   INPUT in{};
   in.type = INPUT_KEYBOARD;
@@ -164,18 +162,18 @@ SettingsFile::SettingsFile(const char* side) {
   text += std::string("12081179\r\n") + side + "\r\n";
   for (int i = 0; i < 7; ++i) text += "\xCC\r\n";
   text += "4\r\n240\r\n0\r\n0\r\n0\r\nWebdings\r\n";
-  HANDLE h = CreateFileW(kSettingsPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE h = CreateFileA(kSettingsPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD wrote = 0;
   ok_ = WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &wrote, nullptr) != FALSE;
   CloseHandle(h);
 }
 
-SettingsFile::~SettingsFile() { DeleteFileW(kSettingsPath); }
+SettingsFile::~SettingsFile() { DeleteFileA(kSettingsPath); }
 
 std::vector<std::string> readSettingsLines() {
   // Read as a polite reader: the program may replace the file meanwhile.
-  HANDLE h = CreateFileW(kSettingsPath, GENERIC_READ,
+  HANDLE h = CreateFileA(kSettingsPath, GENERIC_READ,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   std::string bytes(65536, '\0');

@@ -60,6 +60,8 @@ HWND focusOf(HWND window);
 // A window's text, read with WM_GETTEXT: a control of another process answers too.
 std::wstring windowText(HWND h);
 
+// Where the program keeps its settings on an English system.
+inline constexpr char kSettingsPath[] = "C:\\Program Files\\Tervalo3.txt";
 // The settings file: 36 lines, tiles "Alpha".."Eta" opening "C:\", "C:\b".."C:\g", the bar at
 // `side` ("0" right, "1" left); removed again at the end.
 class SettingsFile {

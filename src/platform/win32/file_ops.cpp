@@ -35,10 +35,10 @@ std::wstring filePath(const std::string& path) {
 void Win32FileOps::pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
 template <typename Step>
-bool Win32FileOps::whileInUse(Step step) {
+bool Win32FileOps::whileInUse(int tries, Step step) {
   for (int attempt = 1;; ++attempt) {
     if (step()) return true;
-    if (attempt == kBusyTries || !inUse(GetLastError())) return false;
+    if (attempt == tries || !inUse(GetLastError())) return false;
     pause(kBusyPauseMs);
   }
 }
@@ -47,8 +47,8 @@ std::optional<std::string> Win32FileOps::read(const std::string& path) {
   const std::wstring wide = filePath(path);
   std::optional<std::string> bytes;
   // A file another program has open for writing (an editor, a sync tool) is read all the same;
-  // one that it lets nobody read is waited for, as a write waits.
-  whileInUse([&] {
+  // one that it lets nobody read is waited for, longer than a write waits.
+  whileInUse(kReadBusyTries, [&] {
     HANDLE h = CreateFileW(wide.c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -82,7 +82,7 @@ bool Win32FileOps::readOnly(const std::string& path) {
 
 bool Win32FileOps::canOverwrite(const std::string& path) {
   const std::wstring wide = filePath(path);
-  return whileInUse([&] {
+  return whileInUse(kBusyTries, [&] {
     HANDLE h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
@@ -115,7 +115,7 @@ bool Win32FileOps::overwrite(const std::string& path, const std::string& bytes) 
   // them, which needs only the right to write this one file.
   const std::wstring wide = filePath(path);
   HANDLE h = INVALID_HANDLE_VALUE;
-  const bool opened = whileInUse([&] {
+  const bool opened = whileInUse(kBusyTries, [&] {
     h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                     nullptr);
     return h != INVALID_HANDLE_VALUE;
@@ -139,7 +139,7 @@ bool Win32FileOps::moveOver(const std::string& source, const std::string& target
   const std::wstring to = filePath(target);
   // ReplaceFileW keeps the old file's rights and attributes: a file that every user may write
   // stays so after an administrator saves.
-  return whileInUse([&] {
+  return whileInUse(kBusyTries, [&] {
     if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
       // Replacing a file that another program has open fails, and may leave a stray backup
       // beside it: first see whether it could be removed now.

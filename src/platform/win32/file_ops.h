@@ -21,6 +21,8 @@ class Win32FileOps : public platform::FileOps {
   // backup, an editor's read) is waited for before writing it counts as failed.
   static constexpr int kBusyTries = 20;
   static constexpr int kBusyPauseMs = 50;
+  // A read waits about 5 s: at start, defaults loaded in its place would be saved over it later.
+  static constexpr int kReadBusyTries = 100;
 
  protected:
   // Lets the other program finish before the next try.
@@ -28,9 +30,9 @@ class Win32FileOps : public platform::FileOps {
 
  private:
   // Runs `step` until it succeeds, or fails for another reason than the file being in use, or
-  // has been tried kBusyTries times.
+  // has been tried `tries` times.
   template <typename Step>
-  bool whileInUse(Step step);
+  bool whileInUse(int tries, Step step);
 };
 
 }  // namespace win32
