@@ -44,15 +44,14 @@ void frmSide::tmrMouse_Timer() {
     tmrOpen.setEnabled(false);
     tmrQuit.setEnabled(true);
   };
-  if (side >= 1) {
+  // Any side but 0 is the left edge, as the configuration window shows it: whatever the file
+  // says, one edge opens the bar.
+  if (side != 0) {
     dwell(CursorX == 0 && (CursorY == 0 || CursorY == lastRow));
     if (CursorX >= std::lround(kLeftCloseLine / tpp)) close();
-  } else if (side == 0) {
+  } else {
     dwell(CursorX == lastColumn && (CursorY == 0 || CursorY == lastRow));
     if (CursorX < std::lround((screenW - kOpenWidth) / tpp)) close();
-  } else {
-    // No edge, no corner: the dwell timer that runs from the start must not open the bar.
-    tmrWait.setEnabled(false);
   }
 
   if (width() == kCollapsedWidth) {
@@ -89,7 +88,10 @@ void frmSide::tmrOpen_Timer() {
     setLeft(host_.platform().screenWidthTwips() - width());
   }
   const int step = HScroll1.value();
-  if (step < host_.settings()[core::GlassAlpha].number()) {
+  // A target below the lowest the configuration window offers would leave the bar unopened or
+  // its clock panel too faint to see: the fade goes at least that far.
+  if (step <
+      std::max(host_.settings()[core::GlassAlpha].number(), double{core::kLowestGlassAlpha})) {
     setWidth(kOpenWidth);
     // A target above what the stepper holds (a hand-edited file) ends the fade at opaque.
     if (step + kAlphaStep <= HScroll1.max()) {

@@ -105,11 +105,8 @@ void frmDate::load() {
   setTop(platform.screenHeightTwips() - height() - kEdgeGap);
   cmdIntro.setLeft(-495);  // out of sight; it keeps the focus
   const core::Value& side = host_.settings()[core::BarSide];
-  if (side.number() == 1) {
-    setLeft(platform.screenWidthTwips() - width() - kEdgeGap);
-  } else if (side.number() == 0) {
-    setLeft(kEdgeGap);
-  }
+  // Opposite the bar: any side but 0 is the left edge.
+  setLeft(side.number() == 0 ? kEdgeGap : platform.screenWidthTwips() - width() - kEdgeGap);
   eBattery();
   eClock();
   Label3.setFontName("Segoe UI Semilight");
@@ -125,7 +122,7 @@ void frmDate::BDate() {
     const double mode = host_.settings()[core::ClockMode].number();
     if (mode == 0) {
       Label1.setCaption(split(platform.mediumTime(), ' ')[0]);
-    } else if (mode >= 1) {
+    } else {  // any other mode is the 24-hour clock
       const platform::LocalTime t = platform.now();
       char hhmm[16];
       std::snprintf(hhmm, sizeof hhmm, "%02d:%02d", t.hour % 100, t.minute % 100);
@@ -148,7 +145,7 @@ void frmDate::BDate() {
 
     if (Label1.caption() == PrevTime) {
       setWidth(Label3.left() + Label3.width() + kRightPadding);
-      if (host_.settings()[core::BarSide].number() == 1) {
+      if (host_.settings()[core::BarSide].number() != 0) {
         setLeft(platform.screenWidthTwips() - width() - kEdgeGap);
       }
     }

@@ -33,13 +33,13 @@ void frmConfig::loadSliders() {
   cboFont.setListIndex(font);
 
   // Each slider shows its setting at the nearest meaning it can hold: the bar takes any side
-  // but 0 as the left, any clock mode of 1 or more as 24-hour, and at most seven tiles.
+  // but 0 as the left, any clock mode but 0 as 24-hour, and at most seven tiles.
   hscLeft.setValue(s[core::BarSide].number() == 0 ? 0 : 1);
   // The bar shows a column of n + 1 tiles for a BarSize n of 0 to 5, and all seven for any
   // other value.
   const int size = whole(s[core::BarSize]);
   hscTotal.setValue(size >= 0 && size <= 5 ? size : 6);
-  hscTime.setValue(s[core::ClockMode].number() >= 1 ? 1 : 0);
+  hscTime.setValue(s[core::ClockMode].number() != 0 ? 1 : 0);
 
   lblMenu[0].setCaption(s[core::BarColoured].number() >= 1 ? tx::kMenuNoColour.in(host_.state())
                                                            : tx::kMenuColour.in(host_.state()));

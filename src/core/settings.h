@@ -69,6 +69,7 @@ constexpr int kCustomGlyphFont = 4;
 constexpr int kTileCount = 7;
 // The opacity of the open bar when no settings file says otherwise.
 constexpr int kDefaultGlassAlpha = 240;
+constexpr int kLowestGlassAlpha = 200;  // the lowest fade target the bar goes by
 
 class Settings {
  public:

@@ -123,13 +123,29 @@ bool isAbsoluteFolder(const std::string& folder) {
 
 bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state) {
+  const std::string path = settingsPath(state);
+  const std::string text = settingsText(settings);
   // A character the code page cannot hold is never written as "?" or a look-alike: the save
-  // fails before anything is written.
-  const std::optional<std::string> bytes = platform.toAnsi(settingsText(settings));
-  if (bytes && platform.writeFileReplacing(settingsPath(state), *bytes)) return true;
-  const std::string message =
-      state.xpSpanish ? texts::kSaveFailedXpSpanish : texts::kSaveFailed.in(state);
-  platform.messageBox(message, kProgramTitle, platform::MessageIcon::Critical);
+  // fails before anything is written, and says which.
+  const std::optional<std::string> bytes = platform.toAnsi(text);
+  if (bytes && platform.writeFileReplacing(path, *bytes)) return true;
+  std::u32string unheld;
+  for (const char32_t c : forms::decodeUtf8(text)) {
+    if (unheld.find(c) == std::u32string::npos && !platform.toAnsi(forms::encodeUtf8(c))) {
+      unheld += c;
+    }
+  }
+  const platform::WriteFailure why = platform.lastWriteFailure();
+  const Text& message = !bytes                                    ? texts::kSaveFailedCharacters
+                        : why == platform::WriteFailure::InUse    ? texts::kSaveFailedInUse
+                        : why == platform::WriteFailure::DiskFull ? texts::kSaveFailedDiskFull
+                                                                  : texts::kSaveFailed;
+  std::string shown = message.in(state);
+  shown.replace(shown.find("%1"), 2, path);
+  if (const auto at = shown.find("%2"); at != std::string::npos) {
+    shown.replace(at, 2, forms::encodeUtf8(unheld));
+  }
+  platform.messageBox(shown, kProgramTitle, platform::MessageIcon::Critical);
   return false;
 }
 

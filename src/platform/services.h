@@ -38,6 +38,10 @@ struct LocalTime {
 
 enum class MessageIcon { Critical, Warning, Information };
 
+// Why a write failed, as far as the system tells: another program holds the file, the disk is
+// full, or anything else (no right to write there, a read-only file, a missing folder).
+enum class WriteFailure { Other, InUse, DiskFull };
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -100,8 +104,9 @@ class Platform {
   // Writes the complete bytes as the file's contents so that a failure part way leaves the old
   // contents (see platform/file_replace.h): through a new file in the same folder, or, where
   // the folder takes no new files, over the file itself after keeping a copy of its old bytes.
-  // False on any failure.
+  // False on any failure; lastWriteFailure() then says why.
   virtual bool writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
+  [[nodiscard]] virtual WriteFailure lastWriteFailure() const { return WriteFailure::Other; }
   // A write over a file itself that the process did not live to finish left the old bytes in a
   // journal: they go back in place. Run at start, before any file is read.
   virtual void undoInterruptedWrite() {}

@@ -31,8 +31,9 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
   std::string mediumTimeText = "05:07 PM";
   std::string longDateText = "Wednesday, December 05, 2012";
   std::string clipboard;
-  std::map<std::string, std::string> files;  // path -> bytes
-  std::vector<std::string> missingFolders;   // writes into these folders fail
+  std::map<std::string, std::string> files;                        // path -> bytes
+  std::vector<std::string> missingFolders;                         // writes into these folders fail
+  platform::WriteFailure failure = platform::WriteFailure::Other;  // why they do
 
   // Records.
   std::vector<platform::WindowHandle> topmostCalls;
@@ -90,6 +91,7 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
     return files.contains(path) ? std::optional(files[path]) : std::nullopt;
   }
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
+  [[nodiscard]] platform::WriteFailure lastWriteFailure() const override { return failure; }
   // Windows-1252 for the characters the program meets; others become "?".
   std::optional<std::string> toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;

@@ -26,9 +26,9 @@ TEST(ClockPanel, StandsInTheCornerOppositeTheBarAndItsTimeFollowsTheClockMode) {
   EXPECT_EQ(d.top(), 16200 - 2070 - 740);
   EXPECT_EQ(d.left(), 740);
   for (forms::Label* l : {&d.Label1, &d.Label2, &d.Label3}) EXPECT_EQ(l->foreColour(), 15790320);
-  // Only 0 and 1 or more set the time: others leave the designed caption.
+  // 0 is the system's format; any other mode the 24-hour clock, as the window shows it.
   for (const auto& [mode, shown] :
-       {std::pair{-1.0, "25:27"}, {0.5, "25:27"}, {0.0, "05:07"}, {1.0, "07:05"}, {3.0, "07:05"}}) {
+       {std::pair{-1.0, "07:05"}, {0.0, "05:07"}, {0.5, "07:05"}, {1.0, "07:05"}, {3.0, "07:05"}}) {
     t.app.settings()[core::ClockMode] = mode;
     d.BDate();
     EXPECT_EQ(d.Label1.caption(), shown) << "ClockMode " << mode;

@@ -53,21 +53,31 @@ TEST_F(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
 }
 
 TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWhy) {
+  using platform::WriteFailure;
   struct Case {
     const char* language;
     bool xpSpanish;
     int item;          // Save, or Save and close
     const char* name;  // a name that the file's code page cannot hold fails the save too
+    WriteFailure why;  // what the system said of a failed write
     const char* message;
   };
   const Case cases[] = {
-      {"ENGLISH", false, 8, "Edited",
-       "Unable to save configuration, make sure 'C:\\File Programs' is not write-protected."},
+      {"ENGLISH", false, 8, "Edited", WriteFailure::Other,
+       "Unable to save configuration, make sure 'C:\\Program Files\\Tervalo3.txt' is not "
+       "write-protected."},
       {"SPANISH", true, 7,
        "\xC5\x81\xC3\xB3"
        "d\xC5\xBA",  // as a UTF-8 file may hold it
-       "No se puede guardar la configuraci\xC3\xB3n, revise que 'C:\\Archivos de programa' no "
-       "est\xC3\xA9 protegido contra escritura."},
+       WriteFailure::Other,
+       "No se puede guardar la configuraci\xC3\xB3n, 'C:\\Archivos de programa\\Tervalo3.txt' no "
+       "puede guardar estos caracteres: \xC5\x81\xC5\xBA"},
+      {"ENGLISH", false, 7, "Edited", WriteFailure::InUse,
+       "Unable to save configuration, 'C:\\Program Files\\Tervalo3.txt' is open in another "
+       "program: close it and try again."},
+      {"SPANISH", false, 7, "Edited", WriteFailure::DiskFull,
+       "No se puede guardar la configuraci\xC3\xB3n, el disco que contiene 'C:\\Program "
+       "Files\\Tervalo3.txt' est\xC3\xA1 lleno."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -78,6 +88,7 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
     const int bar = t.side().serial();
     const auto files = t.platform.files;
     if (!c.xpSpanish) t.platform.missingFolders = {"C:\\Program Files"};
+    t.platform.failure = c.why;
     w.txtNombre[0].setText(c.name);
     click(w.Label[std::size_t(c.item)]);
     ASSERT_EQ(t.platform.messages.size(), 1U);

@@ -32,14 +32,13 @@ int barAlpha(TestApp& t) { return t.platform.alpha.at(t.side().hwnd()); }
 }  // namespace
 
 TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingNothing) {
-  // The bar's side, the pointer and whether it opens there. BarSide -1 has no corners and no
-  // close line: it stays shown, collapsed.
+  // The bar's side, the pointer and whether it opens there. Any side but 0 is the left edge.
   const std::tuple<double, platform::PointerPos, bool> cases[] = {
       {0, {1919, 0}, true},     {0, {1919, 1079}, true}, {1, {0, 0}, true},
       {1, {0, 1079}, true},     {0, {1918, 0}, false},   {0, {1919, 1}, false},
       {0, {1919, 1078}, false}, {0, {0, 0}, false},      {1, {1, 0}, false},
       {1, {0, 1}, false},       {1, {1919, 0}, false},   {-1, {1919, 0}, false},
-      {-1, {0, 0}, false}};
+      {-1, {0, 0}, true},       {0.5, {0, 1079}, true}};
   for (const auto& [side, pos, opens] : cases) {
     SCOPED_TRACE(testing::Message() << "side " << side << " at " << pos.x << "," << pos.y);
     TestApp t;
@@ -52,7 +51,7 @@ TEST(EdgeWatcher, OpensOnlyAfterDwellingOnACornerPixelOfItsSideAndIdlesBuildingN
     EXPECT_FALSE(bar.tmrOpen.enabled());
     t.timers.advance(opens ? 11 : 10000);  // the first step of the fade, or 1 000 idle polls
     EXPECT_EQ(bar.width(), opens ? 1590 : 1);
-    EXPECT_EQ(bar.visible(), opens || side < 0);
+    EXPECT_EQ(bar.visible(), opens);
     // Only the open bar builds its clock panel: the idle one builds nothing on its polls.
     EXPECT_EQ(t.runtime.nextSerial(), serial + (opens ? 2 : 1));
   }
@@ -132,10 +131,12 @@ TEST(EdgeWatcher, TheBarFadesInByStepsOfTenThePanelFollowsEveryTickAndTheBarColl
 }
 
 TEST(EdgeWatcher, TheFadeStopsAtALowTargetEndsOpaqueAboveTheStepperAndForGoodOnLeaving) {
-  // GlassAlpha 1: the first tick finds the target reached and never widens. 300 (a hand-edited
-  // file): the fade ends at the stepper's top, opaque. Leaving across the close line after five
-  // steps: the fade stops at once, the step of that ms first, while the bar awaits its collapse.
-  const std::tuple<int, double, bool, int, int, int> cases[] = {{1, 0, false, 1, 1, 255},
+  // GlassAlpha 1 or -5: the fade goes on to the lowest target the window offers, 200, and the
+  // bar opens. 300 (a hand-edited file): the fade ends at the stepper's top, opaque. Leaving
+  // across the close line after five steps: the fade stops at once, the step of that ms first,
+  // while the bar awaits its collapse.
+  const std::tuple<int, double, bool, int, int, int> cases[] = {{1, 0, false, 1590, 201, 255},
+                                                                {-5, 1, false, 1590, 201, 255},
                                                                 {300, 0, false, 1590, 255, 255},
                                                                 {240, 0, true, 1590, 61, 61},
                                                                 {240, 1, true, 1590, 61, 61}};

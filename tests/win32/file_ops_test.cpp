@@ -174,6 +174,7 @@ TEST(FileOps, AFileAnotherProgramHoldsOpenForAMomentIsWaitedFor) {
     const std::string bytes = kNew + std::to_string(c.held);
     EXPECT_EQ(platform::replaceFile(files, path, bytes), c.replaced);
     if (c.replaced) now = bytes;
+    EXPECT_EQ(files.failure() == platform::WriteFailure::InUse, !c.replaced) << "as told the user";
     EXPECT_EQ(files.pauses, c.pauses);
     EXPECT_EQ(files.read(path), now);
     EXPECT_EQ(dir.files().size(), 1U);

@@ -80,15 +80,30 @@ bool Win32FileOps::readOnly(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+bool Win32FileOps::noted(bool ok) {
+  if (!ok) lastError_ = GetLastError();
+  return ok;
+}
+
+platform::WriteFailure Win32FileOps::failure() const {
+  if (inUse(lastError_) || lastError_ == ERROR_USER_MAPPED_FILE) {
+    return platform::WriteFailure::InUse;
+  }
+  if (lastError_ == ERROR_DISK_FULL || lastError_ == ERROR_HANDLE_DISK_FULL) {
+    return platform::WriteFailure::DiskFull;
+  }
+  return platform::WriteFailure::Other;
+}
+
 bool Win32FileOps::canOverwrite(const std::string& path) {
   const std::wstring wide = filePath(path);
-  return whileInUse(kBusyTries, [&] {
+  return noted(whileInUse(kBusyTries, [&] {
     HANDLE h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     CloseHandle(h);
     return true;
-  });
+  }));
 }
 
 std::optional<std::string> Win32FileOps::createUnique(const std::string& folder) {
@@ -107,10 +122,15 @@ std::optional<std::string> Win32FileOps::createUnique(const std::string& folder)
     }
     if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
   }
+  noted(false);
   return std::nullopt;
 }
 
 bool Win32FileOps::overwrite(const std::string& path, const std::string& bytes) {
+  return noted(writeOver(path, bytes));
+}
+
+bool Win32FileOps::writeOver(const std::string& path, const std::string& bytes) {
   // Opened as it is, not truncated: the bytes go over the old ones and the end is cut after
   // them, which needs only the right to write this one file.
   const std::wstring wide = filePath(path);
@@ -139,7 +159,7 @@ bool Win32FileOps::moveOver(const std::string& source, const std::string& target
   const std::wstring to = filePath(target);
   // ReplaceFileW keeps the old file's rights and attributes: a file that every user may write
   // stays so after an administrator saves.
-  return whileInUse(kBusyTries, [&] {
+  return noted(whileInUse(kBusyTries, [&] {
     if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
       // Replacing a file that another program has open fails, and may leave a stray backup
       // beside it: first see whether it could be removed now.
@@ -155,7 +175,7 @@ bool Win32FileOps::moveOver(const std::string& source, const std::string& target
     }
     return MoveFileExW(from.c_str(), to.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-  });
+  }));
 }
 
 bool Win32FileOps::remove(const std::string& path) {

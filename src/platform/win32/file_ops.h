@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/file_replace.h"
+#include "platform/services.h"
 
 namespace win32 {
 
@@ -16,6 +17,8 @@ class Win32FileOps : public platform::FileOps {
   bool moveOver(const std::string& source, const std::string& target) override;
   bool remove(const std::string& path) override;
   std::string tempFolder() override;
+  // Why the last operation that failed did, as the system said it.
+  [[nodiscard]] platform::WriteFailure failure() const;
 
   // How long a file that another program holds open (a virus scanner, a search indexer, a
   // backup, an editor's read) is waited for before writing it counts as failed.
@@ -33,6 +36,9 @@ class Win32FileOps : public platform::FileOps {
   // has been tried `tries` times.
   template <typename Step>
   bool whileInUse(int tries, Step step);
+  bool noted(bool ok);
+  bool writeOver(const std::string& path, const std::string& bytes);
+  unsigned long lastError_ = 0;
 };
 
 }  // namespace win32

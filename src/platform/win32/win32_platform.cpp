@@ -229,7 +229,9 @@ void Win32Platform::undoInterruptedWrite() {
 
 bool Win32Platform::writeFileReplacing(const std::string& path, const std::string& bytes) {
   Win32FileOps files;
-  return platform::replaceFile(files, path, bytes);
+  if (platform::replaceFile(files, path, bytes)) return true;
+  writeFailure_ = files.failure();
+  return false;
 }
 
 std::optional<std::string> Win32Platform::toAnsi(const std::string& utf8) {

@@ -42,6 +42,7 @@ class Win32Platform final : public platform::Platform {
                       platform::MessageIcon icon) override;
   std::optional<std::string> readFile(const std::string& path) override;
   bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
+  [[nodiscard]] platform::WriteFailure lastWriteFailure() const override { return writeFailure_; }
   void undoInterruptedWrite() override;
   std::optional<std::string> toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
@@ -66,6 +67,7 @@ class Win32Platform final : public platform::Platform {
   // files, so one answer serves for half a second.
   platform::PowerStatus power_{};
   unsigned long long powerRead_ = 0;
+  platform::WriteFailure writeFailure_ = platform::WriteFailure::Other;
 };
 
 // Dots per inch of the screen (96 at 100 % scaling).
