@@ -374,4 +374,11 @@ TEST(Backend, TabAndClicksMoveTheModelsFocusAndOnePressIsOneClick) {
   EXPECT_EQ(f.focusedControl(), &third);
   first.setFocus();
   EXPECT_EQ(GetFocus(), e1) << "the program's focus moves the keyboard";
+
+  forms::Form never(rig.runtime, "never", {0, 0, 1500, 1500});
+  never.show();
+  f.unload();
+  wintest::pumpMessages();
+  EXPECT_FALSE(IsWindow(top));
+  EXPECT_NE(GetActiveWindow(), hwndOf(never)) << "a form that goes hands it no activation";
 }

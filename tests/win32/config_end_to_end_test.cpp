@@ -145,4 +145,14 @@ TEST(ConfigEndToEnd, SaveWritesTypedAndPastedTextAndANewSideBringsTheBarBackTher
       },
       10000))
       << "the side saved, the rebuilt bar stands at the left edge";
+
+  // Opened, collapsed and opened again from its corner, the rebuilt bar is as quick as the first
+  // (a 300-ms dwell and a 250-ms fade), not seconds late.
+  HWND bar = openBar(w.program, true);
+  ASSERT_NE(bar, nullptr);
+  moveCursor(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(bar); })) << "collapsed";
+  const ULONGLONG resting = GetTickCount64();
+  EXPECT_EQ(openBar(w.program, true, bar), bar);
+  EXPECT_LT(GetTickCount64() - resting, 1500U) << "ms from resting on the corner to opaque";
 }

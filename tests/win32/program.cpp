@@ -63,10 +63,11 @@ HWND findBar(const Program& program) {
   return program.window([&](const RECT& r) { return r.bottom - r.top == barHeight; });
 }
 
-HWND openBar(const Program& program) {
-  HWND bar = nullptr;
-  if (!waitFor([&] { return (bar = findBar(program)) != nullptr; }, 20000)) return nullptr;
-  const int x = GetSystemMetrics(SM_CXSCREEN) - 1;
+HWND openBar(const Program& program, bool left, HWND bar) {
+  if (bar == nullptr && !waitFor([&] { return (bar = findBar(program)) != nullptr; }, 20000)) {
+    return nullptr;
+  }
+  const int x = left ? 0 : GetSystemMetrics(SM_CXSCREEN) - 1;
   moveCursor(x, 0);
   const bool open = waitWithPointerAt(
       x, 0,

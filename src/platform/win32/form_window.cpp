@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/win32/backend.h"
 #include "platform/win32/gdi.h"
@@ -20,6 +21,38 @@ constexpr UINT kSettleMessage = WM_APP + 1;
 
 // True when `inner` is `outer` or lies inside it.
 bool within(HWND outer, HWND inner) { return inner == outer || IsChild(outer, inner) != FALSE; }
+
+// When the active window goes, Windows hands the activation to the next window that may be
+// active, never to a WS_EX_NOACTIVATE one; Wine 8 takes the next visible one, which after a save
+// is the rebuilt bar. The bar would then have the user's keyboard, and Wine, which from then on
+// hands it to the window manager, would wait on every later show and hide of it for the window
+// manager's answer (2 s where none runs). So while an active form's window goes, this program's
+// windows that are never to be active are disabled, and both systems pass over them.
+class PassOverInactive {
+ public:
+  explicit PassOverInactive(HWND leaving) {
+    if (leaving == nullptr || GetActiveWindow() != leaving) return;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM out) {
+          if (IsWindowVisible(h) && IsWindowEnabled(h) &&
+              (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0) {
+            reinterpret_cast<std::vector<HWND>*>(out)->push_back(h);
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled_));
+    for (HWND h : disabled_) EnableWindow(h, FALSE);
+  }
+  ~PassOverInactive() {
+    for (HWND h : disabled_) EnableWindow(h, TRUE);
+  }
+  PassOverInactive(const PassOverInactive&) = delete;
+  PassOverInactive& operator=(const PassOverInactive&) = delete;
+
+ private:
+  std::vector<HWND> disabled_;
+};
 
 }  // namespace
 
@@ -48,7 +81,10 @@ FormWindow::~FormWindow() {
   byHwnd_.clear();
   adapters_.clear();
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
-  if (top_ != nullptr) DestroyWindow(top_);
+  if (top_ != nullptr) {
+    const PassOverInactive passOver(top_);
+    DestroyWindow(top_);
+  }
 }
 
 void FormWindow::addNode(forms::Container& container, HWND hwnd) {
@@ -156,13 +192,15 @@ void FormWindow::formChanged(forms::Change what) {
         place();
       }
       break;
-    case Change::Visibility:
+    case Change::Visibility: {
       if (placePending_) place();
+      const PassOverInactive passOver(form_.visible() ? nullptr : top_);
       ShowWindow(top_, !form_.visible()                                        ? SW_HIDE
                        : form_.activation() == forms::Form::Activation::OnShow ? SW_SHOW
                                                                                : SW_SHOWNOACTIVATE);
       if (form_.visible()) UpdateWindow(top_);
       break;
+    }
     default:
       InvalidateRect(top_, nullptr, FALSE);
       break;
