@@ -143,9 +143,9 @@ TEST(EndToEnd, ASettingsFileAnotherProgramHoldsAsTheBarStartsIsWaitedForAndRead)
 
 // The program ended while writing the settings over in place: the file holds the first bytes of
 // the new settings and the journal the old ones. The next start puts them back before the bar
-// reads them.
+// reads them. Those say side -1 and a fade to 0, which still open a bar that can be seen, left.
 TEST(EndToEnd, AWriteCutOffPartWayIsUndoneAtTheNextStart) {
-  SettingsFile file("1");
+  SettingsFile file("-1", "0");
   ASSERT_TRUE(file.ok());
   win32::Win32Platform platform;
   win32::Win32FileOps files;
@@ -157,4 +157,5 @@ TEST(EndToEnd, AWriteCutOffPartWayIsUndoneAtTheNextStart) {
   EXPECT_TRUE(barAtLeft(program));
   EXPECT_EQ(platform.readFile(kSettingsPath), old);
   EXPECT_FALSE(files.exists(journal));
+  EXPECT_NE(openBar(program, true), nullptr) << "opens from the left corner, opaque";
 }

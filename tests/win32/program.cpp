@@ -156,13 +156,13 @@ std::wstring windowText(HWND h) {
   return text;
 }
 
-SettingsFile::SettingsFile(const char* side) {
+SettingsFile::SettingsFile(const char* side, const char* glass) {
   std::string text = "Alpha\r\nBeta\r\nGamma\r\nDelta\r\nEps\r\nZeta\r\nEta\r\nC:\\\r\n";
   for (char c = 'b'; c <= 'g'; ++c) text += std::string("C:\\") + c + "\r\n";
   for (int i = 0; i < 7; ++i) text += "16777215\r\n";
   text += std::string("12081179\r\n") + side + "\r\n";
   for (int i = 0; i < 7; ++i) text += "\xCC\r\n";
-  text += "4\r\n240\r\n0\r\n0\r\n0\r\nWebdings\r\n";
+  text += std::string("4\r\n") + glass + "\r\n0\r\n0\r\n0\r\nWebdings\r\n";
   HANDLE h = CreateFileA(kSettingsPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD wrote = 0;

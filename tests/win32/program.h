@@ -66,7 +66,7 @@ inline constexpr char kSettingsPath[] = "C:\\Program Files\\Tervalo3.txt";
 // `side` ("0" right, "1" left); removed again at the end.
 class SettingsFile {
  public:
-  explicit SettingsFile(const char* side);
+  explicit SettingsFile(const char* side, const char* glass = "240");
   ~SettingsFile();
   SettingsFile(const SettingsFile&) = delete;
   SettingsFile& operator=(const SettingsFile&) = delete;
