@@ -7,13 +7,11 @@ using testing_support::click;
 using testing_support::fileWith;
 using testing_support::linesOf;
 using testing_support::TestApp;
-using testing_support::typeText;
 using Save = testing_support::ConfigWindow;
 
 TEST_F(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
   const int firstBar = t.side().serial();
-  w.txtNombre[3].selectAll();
-  typeText(w.txtNombre[3], "Fotos a\xC3\xB1o");
+  w.txtNombre[3].setText("Fotos a\xC3\xB1o");
   w.lblFolder[1].typeChar('&');
   w.lblFolder[2].setForeColour(255);
   paint(0, {"250", "10", "10"}, 2);        // the window's colour: the bar's

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "test_app.h"
 
@@ -208,15 +207,14 @@ TEST_F(CommandGrid, EachItemOpensItsChooserAloneWithTheCloseBoxBesideIt) {
                                      {4560, 840}, {240, 1320}, {4560, 1320}};
   for (int item = 0; item < 6; ++item) {
     SCOPED_TRACE(item);
-    click(w.Label[std::size_t(item)]);  // a slider open before goes
+    click(w.Label[std::size_t(item)]);  // the chooser before goes, but for the glyph list
     std::string expected = "0000001";   // the six choosers, then the close box
     expected[std::size_t(item)] = '1';
     EXPECT_EQ(
         shown({&w.List1, &w.cboFont, &w.hscGlass, &w.hscTime, &w.hscTotal, &w.hscLeft, &w.frmeOut}),
         expected);
     EXPECT_EQ(w.frmeOut.rect(), (forms::Rect{closeBoxes[item].x, closeBoxes[item].y, 375, 435}));
-    // The open glyph list covers the grid: its close box first; the font list's too.
-    if (item < 2) click(w.lblOut);
+    if (item == 0) click(w.lblOut);  // the open list covers the grid: its close box first
   }
   click(w.lblOut);
 
@@ -224,6 +222,9 @@ TEST_F(CommandGrid, EachItemOpensItsChooserAloneWithTheCloseBoxBesideIt) {
   w.cboFont.choose(4);  // Other...: the name box over the list
   click(w.Label[3]);
   EXPECT_EQ(shown({&w.cboFont, &w.frmeFont}), "00") << "another item hides the name box too";
+  click(w.Label[1]);
+  click(w.lblOut);
+  EXPECT_FALSE(w.cboFont.visible()) << "the close box hides the font list";
 
   // The glyph list holds codes 33 to 255 ("Ì", the default glyph, is 204) each time it opens.
   click(w.Label[0]);
