@@ -140,7 +140,7 @@ TEST_F(ConfigMenu, OpensAtThePointerInsideTheWindowAndTogglesTheBarColourAtOnce)
   EXPECT_FALSE(w.frmeBar.visible());
   w.pointerDown(w.frmeBig2, kRightButton, 0, {100, 100});  // beside the command items
   EXPECT_TRUE(w.frmeBar.visible());
-  click(w.lblTitle);
+  click(w);  // the window's background hides it too
   click(w.frmeBig1, kRightButton);
   EXPECT_FALSE(w.frmeBar.visible()) << "the shortcut block has no menu";
 
@@ -152,7 +152,8 @@ TEST_F(ConfigMenu, OpensAtThePointerInsideTheWindowAndTogglesTheBarColourAtOnce)
   click(w.lblMenu[1]);
   EXPECT_FALSE(w.frmeBar.visible());
   EXPECT_EQ(t.app.settings()[core::BarColoured].number(), 0) << "only a left click runs an item";
-  click(w.lblTitle, kRightButton);
+  click(w, kRightButton);
+  ASSERT_TRUE(w.frmeBar.visible()) << "the window's background opens it too";
   click(w.lblMenu[0]);
   EXPECT_FALSE(w.frmeBar.visible());
   EXPECT_EQ(t.app.settings()[core::BarColoured].number(), 1);
