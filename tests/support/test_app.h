@@ -120,33 +120,17 @@ inline std::string fileOf(const std::vector<std::string>& lines, const std::stri
   return out;
 }
 
-// The 14 tile lines: seven names, then "C:\", the user's folder and five folders in it.
-inline std::vector<std::string> tileLines(std::vector<std::string> names, const std::string& home,
-                                          const std::vector<std::string>& folders) {
-  names.push_back("C:\\");
-  names.push_back(home);
-  for (const auto& f : folders) names.push_back(home + "\\" + f);
-  return names;
-}
-
-// The default tiles of user "Ana" on a modern English system (lines 0 to 13 of the file).
-inline const std::vector<std::string> kModernEnglish =
-    tileLines({"Computer", "Ana", "Documents", "Pictures", "Music", "Videos", "Downloads"},
-              "C:\\Users\\Ana", {"Documents", "Pictures", "Music", "Videos", "Downloads"});
-// Lines 14 to 35 of the defaults: white glyphs, the blue bar colour, no side (an empty line),
-// the glyph "Ì", four tiles' size, the fade to 240, Webdings.
-inline const std::vector<std::string> kOtherDefaults = {
-    "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "12081179",
-    "",         "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C", "\xC3\x8C",
-    "4",        "240",      "0",        "0",        "0",        "Webdings"};
-
-// The lines of a complete settings file, in the ANSI code page: the English defaults on a modern
-// system, with side 0 and some lines replaced.
+// The lines of a complete settings file, in the ANSI code page: the defaults of user "Ana" on a
+// modern English system (white glyphs "\xCC", the blue bar colour, four tiles' size, the fade to
+// 240, Webdings), with side 0 and some lines replaced.
 inline std::vector<std::string> linesWith(const std::map<int, std::string>& lines) {
-  std::vector<std::string> all = kModernEnglish;
-  all.insert(all.end(), kOtherDefaults.begin(), kOtherDefaults.end());
-  all[core::BarSide] = "0";
-  for (int k = 0; k < core::kTileCount; ++k) all[std::size_t(core::Glyph0 + k)] = "\xCC";
+  std::vector<std::string> all = {"Computer", "Ana",       "Documents", "Pictures",      "Music",
+                                  "Videos",   "Downloads", "C:\\",      "C:\\Users\\Ana"};
+  for (std::size_t i = 2; i < 7; ++i) all.push_back(all[8] + "\\" + all[i]);  // its folders
+  all.resize(all.size() + core::kTileCount, "16777215");
+  all.insert(all.end(), {"12081179", "0"});  // the bar colour, side 0
+  all.resize(all.size() + core::kTileCount, "\xCC");
+  all.insert(all.end(), {"4", "240", "0", "0", "0", "Webdings"});
   for (const auto& [i, v] : lines) all[static_cast<std::size_t>(i)] = v;
   return all;
 }
@@ -169,11 +153,9 @@ class ConfigWindow : public testing::Test {
   ConfigWindow() { t.timers.advance(200); }
 
   // Opens the colour strips over a row, types a colour and clicks colour button `button`.
-  void paint(int row, const char* r, const char* g, const char* b, int button) {
+  void paint(int row, const std::array<const char*, 3>& rgb, int button) {
     w.lblFolder[std::size_t(row)].click();
-    w.txtRGB[0].setText(r);
-    w.txtRGB[1].setText(g);
-    w.txtRGB[2].setText(b);
+    for (std::size_t i = 0; i < 3; ++i) w.txtRGB[i].setText(rgb[i]);
     click(w.lblColor[std::size_t(button)]);
   }
 

@@ -1,4 +1,4 @@
-// The sliders, Save, Save and close, and the export of a copy of the settings file.
+// Save, Save and close, and the export of a copy of the settings file.
 #include <gtest/gtest.h>
 
 #include "test_app.h"
@@ -7,34 +7,27 @@ using testing_support::click;
 using testing_support::fileWith;
 using testing_support::linesOf;
 using testing_support::TestApp;
-using testing_support::typeText;
 using Save = testing_support::ConfigWindow;
-
-TEST(Sliders, OnASmallScreenTheTileCountStaysAsItIs) {
-  TestApp t;  // 1024 x 600 pixels: 9000 twips, a small screen
-  t.platform.screenWidthPx = 1024;
-  t.platform.screenHeightPx = 600;
-  EXPECT_FALSE(t.open().hscTotal.enabled());
-}
 
 TEST_F(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
   const int firstBar = t.side().serial();
-  w.txtNombre[3].selectAll();
-  typeText(w.txtNombre[3], "Fotos a\xC3\xB1o");
+  w.txtNombre[3].setText("Fotos a\xC3\xB1o");
   w.lblFolder[1].typeChar('&');
   w.lblFolder[2].setForeColour(255);
-  paint(0, "250", "10", "10", 2);          // the window's colour: the bar's
+  paint(0, {"250", "10", "10"}, 2);        // the window's colour: the bar's
   w.txtNombre[5].setText("two\r\nlines");  // a line break cannot break a line
   w.txtCarpeta[6].setText("D:\\a\rb\nc");
   w.hscGlass.scrollTo(3);
   w.hscLeft.scrollTo(0);  // thumb at the left: the left edge
   w.hscTime.scrollTo(1);
   w.hscTotal.scrollTo(2);  // rows 3 to 6 hidden, and saved all the same
+  w.cboFont.choose(2);     // Wingdings 2, which the glyph list then shows
   EXPECT_EQ(t.app.settings()[core::GlassAlpha].number(), 240) << "only Save stores a slider";
   click(w.Label[7]);
-  std::map<int, std::string> lines = {
-      {3, "Fotos a\xF1o"}, {5, "two  lines"}, {13, "D:\\a b c"}, {16, "255"}, {21, "658170"},
-      {22, "1"},           {24, "&&"},        {30, "2"},         {31, "220"}, {33, "1"}};
+  std::map<int, std::string> lines = {{3, "Fotos a\xF1o"}, {5, "two  lines"}, {13, "D:\\a b c"},
+                                      {16, "255"},         {21, "658170"},    {22, "1"},
+                                      {24, "&&"},          {30, "2"},         {31, "220"},
+                                      {32, "2"},           {33, "1"},         {35, "Wingdings 2"}};
   EXPECT_EQ(t.file(), fileWith(lines));
   EXPECT_NE(t.side().serial(), firstBar) << "the bar is rebuilt from the file";
   EXPECT_TRUE(t.side().visible());
@@ -54,21 +47,13 @@ TEST_F(Save, WritesEveryEditAsThirtySixAnsiLinesAndRebuildsTheBar) {
 
 TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWhy) {
   using platform::WriteFailure;
-  struct Case {
-    const char* language;
-    bool xpSpanish;
-    int item;          // Save, or Save and close
-    const char* name;  // a name that the file's code page cannot hold fails the save too
-    WriteFailure why;  // what the system said of a failed write
-    const char* message;
-  };
-  const Case cases[] = {
+  // Language, XpSpanish, the item (Save, or Save and close), a name (one that the file's code
+  // page cannot hold fails the save too), what the system said of the failed write, the message.
+  const std::tuple<const char*, bool, int, const char*, WriteFailure, const char*> cases[] = {
       {"ENGLISH", false, 8, "Edited", WriteFailure::Other,
        "Unable to save configuration, make sure 'C:\\Program Files\\Tervalo3.txt' is not "
        "write-protected."},
-      {"SPANISH", true, 7,
-       "\xC5\x81\xC3\xB3"
-       "d\xC5\xBA",  // as a UTF-8 file may hold it
+      {"SPANISH", true, 7, "\xC5\x81\xC3\xB3\x64\xC5\xBA",  // as a UTF-8 file may hold it
        WriteFailure::Other,
        "No se puede guardar la configuraci\xC3\xB3n, 'C:\\Archivos de programa\\Tervalo3.txt' no "
        "puede guardar estos caracteres: \xC5\x81\xC5\xBA"},
@@ -79,20 +64,20 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
        "No se puede guardar la configuraci\xC3\xB3n, el disco que contiene 'C:\\Program "
        "Files\\Tervalo3.txt' est\xC3\xA1 lleno."},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
+  for (auto [language, xpSpanish, item, name, why, message] : cases) {
+    SCOPED_TRACE(message);
     TestApp t;
-    t.app.state().xpSpanish = c.xpSpanish;
-    frmConfig& w = t.open(c.language);
+    t.app.state().xpSpanish = xpSpanish;
+    frmConfig& w = t.open(language);
     const core::Settings before = t.app.settings();
     const int bar = t.side().serial();
     const auto files = t.platform.files;
-    if (!c.xpSpanish) t.platform.missingFolders = {"C:\\Program Files"};
-    t.platform.failure = c.why;
-    w.txtNombre[0].setText(c.name);
-    click(w.Label[std::size_t(c.item)]);
+    if (!xpSpanish) t.platform.missingFolders = {"C:\\Program Files"};
+    t.platform.failure = why;
+    w.txtNombre[0].setText(name);
+    click(w.Label[std::size_t(item)]);
     ASSERT_EQ(t.platform.messages.size(), 1U);
-    EXPECT_EQ(t.platform.messages[0].text, c.message);
+    EXPECT_EQ(t.platform.messages[0].text, message);
     EXPECT_EQ(t.platform.messages[0].title, "Tervalo");
     EXPECT_EQ(t.platform.messages[0].icon, platform::MessageIcon::Critical);
     EXPECT_TRUE(t.app.settings() == before);
@@ -104,7 +89,7 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
     w.txtNombre[0].setText("Edited");
     click(w.Label[7]);
     const char* const path =
-        c.xpSpanish ? "C:\\Archivos de programa\\Tervalo3.txt" : "C:\\Program Files\\Tervalo3.txt";
+        xpSpanish ? "C:\\Archivos de programa\\Tervalo3.txt" : "C:\\Program Files\\Tervalo3.txt";
     EXPECT_EQ(linesOf(t.platform.files.at(path))[0], "Edited");
   }
 }
@@ -112,19 +97,22 @@ TEST(FailedSave, TheWindowKeepsItsEditsTheSettingsAndTheBarStayAndAMessageSaysWh
 TEST_F(Save, RWritesTheSettingsAsLastSavedIntoItsRowsFolder) {
   w.txtNombre[0].setText("Unsaved");
   w.cboFont.choose(2);  // stored at once, but not saved yet
-  // Into a drive's folder, with or without its last backslash, or a share's.
-  for (auto [folder, path] :
-       {std::pair{"C:\\B", "C:\\B\\Tervalo3.txt"}, std::pair{"C:\\B\\", "C:\\B\\Tervalo3.txt"},
-        std::pair{"\\\\server\\share", "\\\\server\\share\\Tervalo3.txt"}}) {
+  // Each row's R into its own folder: a drive's, with or without its last backslash, a drive's
+  // root, or a share.
+  const std::tuple<std::size_t, const char*, const char*> exports[] = {
+      {0, "C:\\B", "C:\\B\\Tervalo3.txt"},
+      {1, "C:\\D\\", "C:\\D\\Tervalo3.txt"},
+      {3, "C:\\", "C:\\Tervalo3.txt"},
+      {2, "\\\\server\\share", "\\\\server\\share\\Tervalo3.txt"}};
+  for (auto [row, folder, path] : exports) w.txtCarpeta[row].setText(folder);
+  for (auto [row, folder, path] : exports) {
     t.platform.files.clear();
-    w.txtCarpeta[2].setText(folder);
-    click(w.lblResp[2]);
+    click(w.lblResp[row]);
     EXPECT_EQ(t.platform.files[path], fileWith({{22, ""}})) << "as loaded: no side yet";
   }
   click(w.Label[7]);  // saved: the next export holds the edits
   click(w.lblResp[2]);
-  EXPECT_EQ(t.platform.files.at("\\\\server\\share\\Tervalo3.txt"),
-            fileWith({{0, "Unsaved"}, {9, "\\\\server\\share"}, {32, "2"}, {35, "Wingdings 2"}}));
+  EXPECT_EQ(t.platform.files.at("\\\\server\\share\\Tervalo3.txt"), t.file());
 
   for (const char* folder : {"B", "", "B\\C", ":\\", "\\", "\\B"}) {  // no absolute folders
     w.txtCarpeta[4].setText(folder);
