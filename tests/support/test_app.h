@@ -170,7 +170,7 @@ class ConfigWindow : public testing::Test {
 
   // Opens the colour strips over a row, types a colour and clicks colour button `button`.
   void paint(int row, const char* r, const char* g, const char* b, int button) {
-    w.lblFolder[std::size_t(row)].click();
+    click(w.lblFolder[std::size_t(row)]);
     w.txtRGB[0].setText(r);
     w.txtRGB[1].setText(g);
     w.txtRGB[2].setText(b);

@@ -115,6 +115,10 @@ TEST_F(ConfigMenu, OpensAtThePointerInsideTheWindowAndTogglesTheBarColourAtOnce)
   w.pointerUp(w.frmeBig2, kRightButton, 0, {700, 2300});
   EXPECT_EQ(std::pair(w.Label[8].backStyle(), w.Label[8].foreColour()),
             std::pair(forms::BackStyle::Transparent, 16777215));
+  w.pointerDown(w.frmeBig2, forms::kLeftButton, 0, {700, 2300});
+  w.captureLost();  // another window took the mouse: the press ends, and runs nothing
+  EXPECT_EQ(std::pair(w.Label[8].backStyle(), w.Label[8].foreColour()),
+            std::pair(forms::BackStyle::Transparent, 16777215));
   ASSERT_TRUE(t.app.findConfig() != nullptr);
   click(w.lblExit);
   EXPECT_FALSE(t.app.findConfig() != nullptr);
