@@ -295,7 +295,9 @@ void frmConfig::wireEvents() {
     lblFolder[k].onKeyPress = [this, i](int& key) { lblFolder_KeyPress(i, key); };
     lblFolder[k].onChange = [this, i] { lblFolder_Change(i); };
     lblFolder[k].onMouseDown = [this, i](const forms::MouseEvent& e) { lblFolder_MouseDown(i, e); };
-    lblFolder[k].onClick = [this, i] { lblFolder_Click(i); };
+    lblFolder[k].onClick = [this, i] {
+      if (pressButton_ == forms::kLeftButton) lblFolder_Click(i);
+    };
     Check[k].onClick = [this, i] { Check_Click(i); };
     // What the settings file's code page cannot hold never enters a box whose text it keeps.
     for (forms::TextBox* box : {&lblFolder[k], &txtNombre[k], &txtCarpeta[k]}) {

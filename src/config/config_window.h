@@ -167,6 +167,7 @@ class frmConfig : public forms::Form {
   void List1_DblClick();
   void lblFolder_KeyPress(int index, int& key);
   void lblFolder_Change(int index);
+  // A right press selects the glyph for the menu's Paste; only a left click opens the colours.
   void lblFolder_MouseDown(int index, const forms::MouseEvent& e);
   void lblFolder_Click(int index);
   void Check_Click(int index);
@@ -194,6 +195,6 @@ class frmConfig : public forms::Form {
 
   core::Host& host_;
   int openSide_ = 0;
-  int pressButton_ = 0;  // the button of the last press on a clickable label
+  int pressButton_ = 0;  // the button of the last press on a clickable label or a glyph box
   bool loaded_ = false;
 };

@@ -91,6 +91,7 @@ void frmConfig::lblFolder_Change(int index) {
 }
 
 void frmConfig::lblFolder_MouseDown(int index, const forms::MouseEvent& e) {
+  pressButton_ = e.button;
   if (e.button != forms::kRightButton) return;
   lblFolder[static_cast<std::size_t>(index)].selectAll();
 }

@@ -1,6 +1,7 @@
 #include "forms/form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/controls.h"
 #include "forms/timer.h"
@@ -43,6 +44,7 @@ void Form::unload() {
     visible_ = false;
     focus_ = nullptr;
     capture_ = nullptr;
+    leftPress_ = nullptr;
     // The native window goes when the running event is done, microseconds from now.
     if (peer_) runtime_.retire(std::move(peer_));
     if (onUnloaded) onUnloaded(*this);  // may hand this form to Runtime::dispose
@@ -126,6 +128,7 @@ void Form::pointerDown(Container& c, int button, int shift, Point p) {
     capture_ = &target;
     captureButton_ = button;
     captureClicks_ = true;
+    if (button == kLeftButton) leftPress_ = &target;
     target.mouseDown(button, shift, local.x, local.y);
   });
 }
@@ -164,10 +167,20 @@ void Form::pointerMove(Container& c, int button, int shift, Point p) {
   });
 }
 
+void Form::captureLost() {
+  runtime_.dispatch([&] {
+    Control* target = std::exchange(capture_, nullptr);
+    if (target == nullptr) return;
+    const Point outside = localTo(*target, *this, {-1, -1});
+    target->mouseUp(captureButton_, 0, outside.x, outside.y);
+  });
+}
+
 void Form::pointerDoubleClick(Container& c, int /*shift*/, Point p) {
   runtime_.dispatch([&] {
     Point local;
-    Control& target = c.pointerTarget(p, local);
+    Control& target = leftPress_ != nullptr ? *leftPress_ : c.pointerTarget(p, local);
+    leftPress_ = nullptr;
     capture_ = &target;
     captureButton_ = kLeftButton;
     captureClicks_ = false;

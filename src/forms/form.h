@@ -61,9 +61,13 @@ class Form : public Container {
   void pointerDown(Container& c, int button, int shift, Point p);
   void pointerUp(Container& c, int button, int shift, Point p);
   void pointerMove(Container& c, int button, int shift, Point p);
-  // The second left press of a double click: a double-click event, not a second click; the
+  // The second left press of a double click: a double-click event, not a second click, for the
+  // control the first press went to, even when its click put another control there; the
   // release that follows only raises MouseUp.
   void pointerDoubleClick(Container& c, int shift, Point p);
+  // Another window took the mouse while a button was held: a release outside every control.
+  // The pressed control hears the button go up, and nothing is clicked.
+  void captureLost();
   // From the form's own client coordinates.
   void pointerDown(int button, int shift, Point p) { pointerDown(*this, button, shift, p); }
   void pointerUp(int button, int shift, Point p) { pointerUp(*this, button, shift, p); }
@@ -83,6 +87,7 @@ class Form : public Container {
   std::vector<Timer*> timers_;
   Control* focus_ = nullptr;
   Control* capture_ = nullptr;
+  Control* leftPress_ = nullptr;  // where the last left press went
   int captureButton_ = 0;
   bool captureClicks_ = true;
   int serial_;

@@ -154,7 +154,7 @@ class ConfigWindow : public testing::Test {
 
   // Opens the colour strips over a row, types a colour and clicks colour button `button`.
   void paint(int row, const std::array<const char*, 3>& rgb, int button) {
-    w.lblFolder[std::size_t(row)].click();
+    click(w.lblFolder[std::size_t(row)]);
     for (std::size_t i = 0; i < 3; ++i) w.txtRGB[i].setText(rgb[i]);
     click(w.lblColor[std::size_t(button)]);
   }

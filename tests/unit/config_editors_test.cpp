@@ -143,9 +143,11 @@ TEST_F(ShortcutRows, TwoTicksExchangeTheRowsHalfASecondAfterTheLastTickAndAThird
 
 TEST_F(ColourEditor, TheStripsOpenOverTheClickedRowWithItsColourAndCloseOnASecondClick) {
   w.hscTotal.scrollTo(6);
+  click(w.lblFolder[0], kRightButton);
+  EXPECT_EQ(shown({&w.frmeColor1, &w.frmeColor2}), "00") << "a right click only selects";
   for (int k : {0, 6, 3}) {
     w.lblFolder[std::size_t(k)].setForeColour(forms::rgb(10 * k, 20, 30));
-    w.lblFolder[std::size_t(k)].click();
+    click(w.lblFolder[std::size_t(k)]);
     EXPECT_EQ(shown({&w.frmeColor1, &w.frmeColor2}), "11");
     EXPECT_EQ(w.frmeColor1.top(), 840 * k);
     EXPECT_EQ(w.frmeColor2.top(), 840 * k + 360);
@@ -155,19 +157,19 @@ TEST_F(ColourEditor, TheStripsOpenOverTheClickedRowWithItsColourAndCloseOnASecon
   click(w.lblColor[3]);
   EXPECT_TRUE(w.frmeColor3.visible()) << "the palette unfolds";
   EXPECT_EQ(w.lblColor[3].caption(), "-");
-  w.lblFolder[5].click();
+  click(w.lblFolder[5]);
   EXPECT_FALSE(w.frmeColor3.visible()) << "another row folds it";
   click(w.lblColor[3]);
   click(w.lblColor[3]);
   EXPECT_EQ(shown({&w.frmeColor1, &w.frmeColor2, &w.frmeColor3}), "110") << "the toggle folds";
   click(w.lblColor[3]);
-  w.lblFolder[5].click();
+  click(w.lblFolder[5]);
   EXPECT_EQ(shown({&w.frmeColor1, &w.frmeColor2, &w.frmeColor3}), "000");
   EXPECT_EQ(w.lblColor[3].caption(), "+");
 }
 
 TEST_F(ColourEditor, TheBoxesPreviewTheNumberTheyStartWithASwatchFillsThemBlueFirstEnterCycles) {
-  w.lblFolder[0].click();
+  click(w.lblFolder[0]);
   const std::pair<const char*, int> previews[] = {
       {"300", 255}, {"12abc", 12}, {"abc", 0}, {"-5", 0},    {"2.5", 2},
       {"3.5", 4},   {"1e400", 0},  {"", 0},    {" 7 0", 70}, {"70000", 255}};

@@ -176,6 +176,10 @@ TEST_F(ConfigMenu, OpensAtThePointerInsideTheWindowAndTogglesTheBarColourAtOnce)
     EXPECT_EQ(std::pair(l->backStyle(), l->foreColour()),
               std::pair(forms::BackStyle::Transparent, 16777215));
   }
+  w.pointerDown(w.frmeBig2, forms::kLeftButton, 0, {700, 2300});
+  w.captureLost();  // another window took the mouse: the press ends, and runs nothing
+  EXPECT_EQ(std::pair(w.Label[8].backStyle(), w.Label[8].foreColour()),
+            std::pair(forms::BackStyle::Transparent, 16777215));
   EXPECT_TRUE(w.frmeOut.visible());
   ASSERT_TRUE(t.app.findConfig() != nullptr);
   click(w.lblExit);

@@ -206,15 +206,22 @@ TEST(Pointer, ReleaseGoesToThePressedControlAndOnlyLeftOrRightClicksOverItUnless
 
   log.clear();
   press(f, kLeftButton, {500, 500});
-  f.pointerDoubleClick(f, 0, {500, 500});   // the second press of a double click
-  f.pointerUp(kLeftButton, 0, {500, 500});  // does not click again
+  b.setLeft(0);                            // the click put b over a
+  f.pointerDoubleClick(f, 0, {500, 500});  // the second press of a double click is a's
+  b.setLeft(2000);
+  f.pointerUp(kLeftButton, 0, {500, 500});  // and does not click again
   press(f, kMiddleButton, {500, 500});      // nor does the middle button
   f.pointerDown(kLeftButton, 0, {500, 500});
   f.pointerUp(kRightButton, 0, {500, 500});  // another button's release does not click
   f.pointerUp(kLeftButton, 0, {1000, 500});  // nor one just beyond the edge
+  f.pointerDown(kLeftButton, 0, {500, 500});
+  f.captureLost();                          // another window took the mouse: released outside
+  f.pointerUp(kLeftButton, 0, {500, 500});  // and no longer captured
   press(f, kLeftButton, {4500, 500});
   off.click();
-  EXPECT_EQ(log, "down1 up1@500 clickA dbl up1@500 down4 up4@500 down1 up2@500 up1@1000 ")
+  EXPECT_EQ(log,
+            "down1 up1@500 clickA dbl up1@500 down4 up4@500 down1 up2@500 up1@1000 down1 up1@-1 "
+            "up1@500 ")
       << "a disabled control neither hears nor clicks";
 }
 

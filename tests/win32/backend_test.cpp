@@ -375,6 +375,21 @@ TEST(Backend, TabAndClicksMoveTheModelsFocusAndOnePressIsOneClick) {
   first.setFocus();
   EXPECT_EQ(GetFocus(), e1) << "the program's focus moves the keyboard";
 
+  // Another window takes the mouse between a press and its release: no click. A click puts the
+  // box under the pointer: the double click's second press is the label's, and the box's next
+  // press, which the system pairs with that one, a plain press.
+  events.clear();
+  SendMessageW(top, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(210, 110));
+  SetCapture(e1);
+  SendMessageW(top, WM_LBUTTONUP, 0, MAKELPARAM(210, 110));
+  label.onClick = [&] { third.setRect({3000, 1500, 1400, 375}); };
+  SendMessageW(top, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(210, 110));
+  SendMessageW(top, WM_LBUTTONUP, 0, MAKELPARAM(210, 110));
+  for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+    SendMessageW(e3, m, m == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(10, 10));
+  }
+  EXPECT_EQ(events, "press1 press1 double box ");
+
   forms::Form never(rig.runtime, "never", {0, 0, 1500, 1500});
   never.show();
   f.unload();

@@ -58,6 +58,7 @@ struct OpenWindow {
   [[nodiscard]] HWND nameBox(int row) const { return at(L"Edit", 1040, 1350 + 840 * row); }
   [[nodiscard]] HWND folderBox(int row) const { return at(L"Edit", 690, 1710 + 840 * row); }
   [[nodiscard]] HWND tick(int row) const { return at(L"Button", 3950, 1400 + 840 * row); }
+  [[nodiscard]] HWND glyphBox(int row) const { return at(L"Edit", 782, 1502 + 840 * row); }
   [[nodiscard]] POINT command(int item) const {
     const int top = MulDiv(rect.bottom - rect.top, 1440, win32::screenDpi()) - 4455;
     return {rect.left + px((item % 2 == 0 ? 600 : 2640) + (item == 8 ? 3975 : 1935) / 2),
@@ -86,6 +87,18 @@ TEST(ConfigEndToEnd, TwoTicksExchangeTheRowsAndAClickOutsideClosesIt) {
   OpenWindow w;
   ASSERT_NO_FATAL_FAILURE(w.open());
   ASSERT_NO_FATAL_FAILURE(w.enter(w.nameBox(0), L"Mi equipo"));
+  // A right click on a glyph box opens the box's menu, and no colour strips over the row.
+  const POINT glyph = centreOf(w.glyphBox(0));
+  clickAt(glyph.x, glyph.y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  ASSERT_TRUE(waitFor([] {
+    return !topLevelWindows([](HWND h) {
+              return classOf(h) == L"#32768" && IsWindowVisible(h);
+            }).empty();
+  }));
+  pressKeys({VK_ESCAPE});
+  typeText(L"a");  // once the box shows the key, the release before it has been handled
+  ASSERT_TRUE(waitFor([&] { return windowText(w.glyphBox(0)) == L"a"; }));
+  EXPECT_NE(w.nameBox(0), nullptr) << "the name box is not covered";
   for (int row : {0, 2}) {
     const POINT p = centreOf(w.tick(row));
     clickAt(p.x, p.y);
@@ -122,12 +135,18 @@ TEST(ConfigEndToEnd, SaveWritesTypedAndPastedTextAndANewSideBringsTheBarBackTher
   })) << "Save writes what the boxes show, in the ANSI code page";
   EXPECT_TRUE(IsWindowVisible(w.window)) << "and the window stays";
 
+  // A double click on Side: the first click opens the slider under the pointer, the second
+  // leaves it alone.
   const POINT side = w.command(5);
   HWND slider = nullptr;
   ASSERT_TRUE(clickUntil(side, [&] {
     slider = childAt(w.window, L"ScrollBar", side.x - w.rect.left, side.y - w.rect.top);
     return slider != nullptr;
   }));
+  clickAt(side.x, side.y);
+  ASSERT_TRUE(clickUntil(w.command(2), [&] { return !IsWindowVisible(slider); }));
+  EXPECT_EQ(GetScrollPos(slider, SB_CTL), 1) << "the thumb still at the right end";
+  ASSERT_TRUE(clickUntil(side, [&] { return IsWindowVisible(slider) != FALSE; }));
   RECT s;
   GetWindowRect(slider, &s);
   ASSERT_TRUE(clickUntil({s.left + (s.bottom - s.top) / 2, (s.top + s.bottom) / 2}, [&] {

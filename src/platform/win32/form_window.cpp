@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/backend.h"
@@ -326,6 +328,10 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
       }
       break;
     case WM_LBUTTONDOWN:
+      firstPress_ = {
+          node.hwnd, static_cast<DWORD>(GetMessageTime()), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}};
+      ClientToScreen(node.hwnd, &firstPress_.at);
+      [[fallthrough]];
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     // A quick second right or middle press is a press like any other.
@@ -342,6 +348,7 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
       return 0;
     }
     case WM_LBUTTONDBLCLK:
+      firstPress_ = {};
       SetCapture(node.hwnd);
       form_.pointerDoubleClick(*node.container, shiftState(wp), twipsAt(lp));
       return 0;
@@ -355,6 +362,11 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
       form_.pointerUp(*node.container, button, shiftState(wp), twipsAt(lp));
       return 0;
     }
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse between a press and its release. Our own release hands
+      // it to no window, and a second press takes it again for this one.
+      if (lp != 0 && reinterpret_cast<HWND>(lp) != node.hwnd) form_.captureLost();
+      return 0;
     case WM_MOUSEMOVE:
       form_.pointerMove(*node.container, buttonsDown(wp), shiftState(wp), twipsAt(lp));
       return 0;
@@ -377,6 +389,29 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
       break;
   }
   return DefWindowProcW(node.hwnd, msg, wp, lp);
+}
+
+UINT FormWindow::leftPress(HWND control, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* node = reinterpret_cast<Node*>(GetWindowLongPtrW(GetParent(control), GWLP_USERDATA));
+  if (node == nullptr) return msg;
+  FormWindow& self = *node->owner;
+  const Press first = std::exchange(self.firstPress_, Press{});
+  if (std::exchange(self.takenFrom_, nullptr) == control && msg == WM_LBUTTONDBLCLK) {
+    return WM_LBUTTONDOWN;
+  }
+  auto it = self.nodes_.find(first.hwnd);
+  if (it == self.nodes_.end()) return msg;
+  POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  ClientToScreen(control, &at);
+  if (static_cast<DWORD>(GetMessageTime()) - first.time > GetDoubleClickTime() ||
+      std::abs(at.x - first.at.x) > GetSystemMetrics(SM_CXDOUBLECLK) / 2 ||
+      std::abs(at.y - first.at.y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2) {
+    return msg;
+  }
+  ScreenToClient(first.hwnd, &at);
+  self.containerMessage(*it->second, WM_LBUTTONDBLCLK, wp, MAKELPARAM(at.x, at.y));
+  self.takenFrom_ = control;
+  return 0;
 }
 
 LRESULT CALLBACK FormWindow::containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

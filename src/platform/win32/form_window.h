@@ -34,6 +34,11 @@ class FormWindow final : public forms::FormPeer {
 
   // The window procedure of the form's and the frames' windows.
   static LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // What a native control makes of a left press `msg`. The second press of a double click
+  // begun on a container window (whose first click showed the control under the pointer) is
+  // that container's double click: 0, the control has nothing. The system then pairs the
+  // control's next press with the one taken: a plain press to the control. Otherwise `msg`.
+  static UINT leftPress(HWND control, UINT msg, WPARAM wp, LPARAM lp);
 
  private:
   // What a container's native window knows of itself.
@@ -46,6 +51,12 @@ class FormWindow final : public forms::FormPeer {
   struct Drawn {
     HWND container;
     RECT rect;
+  };
+  // The first left press of a possible double click on a container window, in screen pixels.
+  struct Press {
+    HWND hwnd = nullptr;
+    DWORD time = 0;
+    POINT at{};
   };
   // A tooltip's tool, as the tooltip window knows it.
   struct Tool {
@@ -84,6 +95,8 @@ class FormWindow final : public forms::FormPeer {
   std::unordered_map<HWND, NativeAdapter*> byHwnd_;
   std::unordered_map<const forms::Control*, Drawn> painted_;
   std::unordered_map<const forms::Control*, Tool> tools_;
+  Press firstPress_;
+  HWND takenFrom_ = nullptr;  // the control whose press leftPress took last
   bool settlePosted_ = false;
   bool placePending_ = false;
   int nextId_ = 100;

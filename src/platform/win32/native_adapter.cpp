@@ -5,6 +5,7 @@
 #include "forms/form.h"
 #include "platform/win32/adapters.h"
 #include "platform/win32/backend.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/input_state.h"
 #include "platform/win32/native_text.h"
 #include "platform/win32/text_convert.h"
@@ -100,6 +101,11 @@ LRESULT NativeAdapter::handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_CHAR:
       if (wp == L'\t') return 0;  // the character of the Tab key the model has had
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      msg = FormWindow::leftPress(hwnd_, msg, wp, lp);
+      if (msg == 0) return 0;
       break;
     default:
       break;
