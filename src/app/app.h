@@ -27,8 +27,8 @@ class App final : public core::Host {
 
   // Starts the program: builds and shows the splash window.
   void start();
-  // Another start of the program asked this copy to show where it is: the bar opens, once it
-  // has taken over from the splash.
+  // Another start of the program asked this copy to show where it is: the bar opens. While the
+  // splash still shows, the splash says it.
   void openBar();
 
   void showBar() override;

@@ -42,8 +42,10 @@ void askTheFirstCopy() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command line*/,
                    int /*show*/) {
   // Kept to the end of the process: the system closes it then.
+  // A copy started as administrator keeps its mutex from this user's copies: that refusal says
+  // a copy runs too.
   CreateMutexW(nullptr, FALSE, kRunningName);
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+  if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_ACCESS_DENIED) {
     askTheFirstCopy();
     return 0;
   }

@@ -299,16 +299,18 @@ void frmConfig::wireEvents() {
       if (pressButton_ == forms::kLeftButton) lblFolder_Click(i);
     };
     Check[k].onClick = [this, i] { Check_Click(i); };
-    // What the settings file's code page cannot hold never enters a box whose text it keeps.
-    for (forms::TextBox* box : {&lblFolder[k], &txtNombre[k], &txtCarpeta[k]}) {
-      box->setHolds([&p = host_.platform()](char32_t c) {
-        return p.toAnsi(forms::encodeUtf8(c)).has_value();
-      });
-      box->onRefuse = [this, box](const std::string& leftOut) {
-        box->showBalloon({config_texts::kRefusedTitle.in(host_.state()),
-                          config_texts::kRefusedText.in(host_.state()) + leftOut});
-      };
-    }
+  }
+  // What the settings file's code page cannot hold never enters a box whose text it keeps.
+  std::vector<forms::TextBox*> kept{&txtFont};
+  for (std::size_t k = 0; k < kRows; ++k)
+    kept.insert(kept.end(), {&lblFolder[k], &txtNombre[k], &txtCarpeta[k]});
+  for (forms::TextBox* box : kept) {
+    box->setHolds(
+        [&p = host_.platform()](char32_t c) { return p.toAnsi(forms::encodeUtf8(c)).has_value(); });
+    box->onRefuse = [this, box](const std::string& leftOut) {
+      box->showBalloon({config_texts::kRefusedTitle.in(host_.state()),
+                        config_texts::kRefusedText.in(host_.state()) + leftOut});
+    };
   }
 
   for (int i = 0; i < 4; ++i) {

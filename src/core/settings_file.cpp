@@ -141,9 +141,8 @@ bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                         : why == platform::WriteFailure::DiskFull ? texts::kSaveFailedDiskFull
                                                                   : texts::kSaveFailed;
   std::string shown = message.in(state);
-  shown.replace(shown.find("%1"), 2, path);
-  if (const auto at = shown.find("%2"); at != std::string::npos) {
-    shown.replace(at, 2, forms::encodeUtf8(unheld));
+  for (const auto& [mark, with] : {std::pair{"%1", path}, {"%2", forms::encodeUtf8(unheld)}}) {
+    if (const auto at = shown.find(mark); at != std::string::npos) shown.replace(at, 2, with);
   }
   platform.messageBox(shown, kProgramTitle, platform::MessageIcon::Critical);
   return false;

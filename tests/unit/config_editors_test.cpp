@@ -79,6 +79,8 @@ TEST_F(ShortcutRows, ACharacterTheFileCannotHoldNeverEntersABoxAndABalloonSaysWh
   w.lblFolder[2].typeChar(0x141);
   EXPECT_EQ(w.lblFolder[2].text(), glyph);
   EXPECT_EQ(w.lblFolder[2].balloon()->text, because + "\xC5\x81");
+  w.txtFont.typeChar(0x4E2D);  // nor a font's name
+  EXPECT_EQ(w.txtFont.balloon()->text, because + "\xE4\xB8\xAD");
 }
 
 TEST_F(GlyphBoxes, AKeyOrAPasteReplacesTheGlyphAndNoControlCharacterBecomesOne) {

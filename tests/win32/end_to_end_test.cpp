@@ -144,7 +144,7 @@ TEST(EndToEnd, ASettingsFileAnotherProgramHoldsAsTheBarStartsIsWaitedForAndRead)
 // The program ended while writing the settings over in place: the file holds the first bytes of
 // the new settings and the journal the old ones. The next start puts them back before the bar
 // reads them. Those say side -1 and a fade to 0, which still open a bar that can be seen, left.
-TEST(EndToEnd, AWriteCutOffPartWayIsUndoneAtTheNextStart) {
+TEST(EndToEnd, AWriteCutOffHalfwayIsUndoneAtTheNextStart) {
   SettingsFile file("-1", "0");
   ASSERT_TRUE(file.ok());
   win32::Win32Platform platform;
