@@ -45,7 +45,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command l
   // A copy started as administrator keeps its mutex from this user's copies: that refusal says
   // a copy runs too.
   CreateMutexW(nullptr, FALSE, kRunningName);
-  if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_ACCESS_DENIED) {
+  if (const DWORD e = GetLastError(); e == ERROR_ALREADY_EXISTS || e == ERROR_ACCESS_DENIED) {
     askTheFirstCopy();
     return 0;
   }

@@ -8,6 +8,7 @@
 #include "config/config_texts.h"
 #include "core/host.h"
 #include "core/look.h"
+#include "core/settings_file.h"
 
 namespace {
 
@@ -305,8 +306,7 @@ void frmConfig::wireEvents() {
   for (std::size_t k = 0; k < kRows; ++k)
     kept.insert(kept.end(), {&lblFolder[k], &txtNombre[k], &txtCarpeta[k]});
   for (forms::TextBox* box : kept) {
-    box->setHolds(
-        [&p = host_.platform()](char32_t c) { return p.toAnsi(forms::encodeUtf8(c)).has_value(); });
+    box->setHolds([&p = host_.platform()](char32_t c) { return core::fileHolds(p, c); });
     box->onRefuse = [this, box](const std::string& leftOut) {
       box->showBalloon({config_texts::kRefusedTitle.in(host_.state()),
                         config_texts::kRefusedText.in(host_.state()) + leftOut});

@@ -121,6 +121,10 @@ bool isAbsoluteFolder(const std::string& folder) {
   return drive || network;
 }
 
+bool fileHolds(platform::Platform& platform, char32_t c) {
+  return platform.toAnsi(forms::encodeUtf8(c)).has_value();
+}
+
 bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
                       const GlobalState& state) {
   const std::string path = settingsPath(state);
@@ -131,7 +135,7 @@ bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
   if (bytes && platform.writeFileReplacing(path, *bytes)) return true;
   std::u32string unheld;
   for (const char32_t c : forms::decodeUtf8(text)) {
-    if (unheld.find(c) == std::u32string::npos && !platform.toAnsi(forms::encodeUtf8(c))) {
+    if (unheld.find(c) == std::u32string::npos && !fileHolds(platform, c)) {
       unheld += c;
     }
   }

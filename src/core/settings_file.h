@@ -56,6 +56,8 @@ bool SaveSettingsFile(platform::Platform& platform, const Settings& settings,
 
 // A folder given by its drive (C:\Users) or on the network (\\server\share).
 bool isAbsoluteFolder(const std::string& folder);
+// Whether the settings file can hold the character: its code page has a byte for it.
+bool fileHolds(platform::Platform& platform, char32_t c);
 
 // Writes a copy of the settings file into `folder`, which must be absolute; on failure tells
 // the user.
