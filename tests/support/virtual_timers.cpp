@@ -16,10 +16,6 @@ void VirtualTimers::stop(Timer& timer) {
   std::erase_if(entries_, [&](const Entry& e) { return e.timer == &timer; });
 }
 
-bool VirtualTimers::running(const Timer& timer) const {
-  return std::ranges::any_of(entries_, [&](const Entry& e) { return e.timer == &timer; });
-}
-
 void VirtualTimers::advance(std::int64_t ms) {
   const std::int64_t target = now_ + ms;
   for (;;) {

@@ -14,8 +14,6 @@ class VirtualTimers final : public TimerService {
   void start(Timer& timer) override;
   void stop(Timer& timer) override;
   void advance(std::int64_t ms);
-  [[nodiscard]] std::int64_t now() const { return now_; }
-  [[nodiscard]] bool running(const Timer& timer) const;
   [[nodiscard]] std::size_t runningCount() const { return entries_.size(); }
 
  private:
