@@ -51,28 +51,19 @@ inline void failOnFault(forms::Runtime& runtime) {
   };
 }
 
-// A runtime with no App: its text boxes cut, copy and paste through `clipboard.own`.
+// A runtime on fakes, for forms without an App: text boxes cut, copy and paste through the fake
+// platform's clipboard.
 struct TestRuntime {
-  struct OwnClipboard final : forms::Clipboard {
-    std::string own;
-    std::string text() override { return own; }
-    void setText(const std::string& utf8) override { own = utf8; }
-  } clipboard;
-  forms::VirtualTimers timers;
-  FakeMetrics metrics;
-  forms::Runtime runtime{timers, metrics, nullptr, &clipboard};
-  TestRuntime() { failOnFault(runtime); }
-};
-
-// An App whose text boxes use the fake platform's clipboard, as the program's use the system's.
-struct TestApp {
   FakePlatform platform;
   forms::VirtualTimers timers;
   FakeMetrics metrics;
   forms::Runtime runtime{timers, metrics, nullptr, &platform};
-  App app{platform, runtime};
+  TestRuntime() { failOnFault(runtime); }
+};
 
-  TestApp() { failOnFault(runtime); }
+// An App on that runtime: its text boxes use the fake clipboard as the program's use the system's.
+struct TestApp : TestRuntime {
+  App app{platform, runtime};
 
   // What the splash leaves behind, then the bar shown as the splash shows it.
   frmSide& startBar(const std::string& language = "ENGLISH", int osMajor = 10) {

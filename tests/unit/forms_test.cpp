@@ -34,7 +34,7 @@ struct CountingRuntime : TestRuntime, PeerFactory {
     ++made;
     return std::make_unique<Peer>(changes);
   }
-  Runtime counted{timers, metrics, this, &clipboard};
+  Runtime counted{timers, metrics, this, &platform};
   int made = 0;
   int changes = 0;
   CountingRuntime() { counted.onFault = runtime.onFault; }
@@ -252,19 +252,19 @@ TEST(TextBoxes, TypingAndTheClipboardKeysFollowTheEditBoxRulesAfterTheKeyPressHa
   box.setMaxLength(9);
   box.setText("ab");
   box.setSelection(1, 0);
-  t.clipboard.own = "C:\\Users\\Ana\r\nsecond line";
+  t.platform.clipboard = "C:\\Users\\Ana\r\nsecond line";
   EXPECT_EQ(type({22}), "aC:\\Userb");  // the first line, cut to the room left (7 of 9)
   EXPECT_EQ(box.selStart(), 8);
   EXPECT_EQ(type({1, 24}), "");
-  EXPECT_EQ(t.clipboard.own, "aC:\\Userb");
+  EXPECT_EQ(t.platform.clipboard, "aC:\\Userb");
   EXPECT_EQ(type({26}), "aC:\\Userb");  // Ctrl+Z takes the cut back, a second one makes it again
   EXPECT_EQ(type({26}), "");
-  t.clipboard.own = "01234" + std::string(1, '\0') + "56789\rz";
+  t.platform.clipboard = "01234" + std::string(1, '\0') + "56789\rz";
   box.paste();  // the context menu's Paste too: the first line, without NULs, cut to the room
   EXPECT_EQ(box.text(), "012345678");
   box.setSelection(0, 2);
   box.typeChar(3);
-  EXPECT_EQ(t.clipboard.own, "01");
+  EXPECT_EQ(t.platform.clipboard, "01");
   box.setMaxLength(0);
   box.setSelection(9, 0);
   // A character outside the basic plane is one, whole; half a surrogate pair or a bell is none.
