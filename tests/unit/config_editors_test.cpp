@@ -172,9 +172,10 @@ TEST_F(ColourEditor, TheStripsOpenOverTheClickedRowWithItsColourAndCloseOnASecon
 
 TEST_F(ColourEditor, TheBoxesPreviewTheNumberTheyStartWithASwatchFillsThemBlueFirstEnterCycles) {
   click(w.lblFolder[0]);
-  const std::pair<const char*, int> previews[] = {
-      {"300", 255}, {"12abc", 12}, {"abc", 0}, {"-5", 0},    {"2.5", 2},
-      {"3.5", 4},   {"1e400", 0},  {"", 0},    {" 7 0", 70}, {"70000", 255}};
+  // How a text reads as a number is the settings file's rule; here, how a number becomes a
+  // component.
+  const std::pair<const char*, int> previews[] = {{"300", 255}, {"-5", 0},    {"2.5", 2},
+                                                  {"3.5", 4},   {"1e400", 0}, {"70000", 255}};
   for (const auto& [text, value] : previews) {
     w.txtRGB[0].setText(text);
     w.txtRGB[1].setText("1");
@@ -194,16 +195,13 @@ TEST_F(ColourEditor, TheBoxesPreviewTheNumberTheyStartWithASwatchFillsThemBlueFi
   EXPECT_EQ(order, "B26 G109 R230 ");
   EXPECT_EQ(w.lblColor[3].caption(), "+") << "the palette folds";
   EXPECT_EQ(w.lblFolder[0].foreColour(), 16777215) << "the glyph waits for a button";
-  EXPECT_EQ(w.txtRGB[0].backColour(), 1732070) << "the preview shows it";
 
   w.txtRGB[2].setFocus();
   w.txtRGB[2].typeChar(forms::kKeyReturn);
   EXPECT_TRUE(w.txtRGB[0].focused());
   EXPECT_EQ(w.txtRGB[0].selLength(), 3);
-  w.txtRGB[0].typeChar(forms::kKeyReturn);
-  EXPECT_TRUE(w.txtRGB[1].focused());
-  w.txtRGB[1].typeChar('x');
-  EXPECT_EQ(w.txtRGB[1].text(), "x") << "any other key is typing";
+  w.txtRGB[0].typeChar('x');
+  EXPECT_EQ(w.txtRGB[0].text(), "x") << "any other key is typing";
 }
 
 TEST_F(ColourEditor, TheButtonsApplyThePreviewedColourWhateverTheBoxesHold) {
