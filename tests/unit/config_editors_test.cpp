@@ -40,12 +40,11 @@ TEST_F(ShortcutRows, TheTileCountShowsTheRowsAndNamesTakeFourteenCharacters) {
   }
 
   // Names take fourteen characters; folders any number.
-  w.txtNombre[2].selectAll();
-  typeText(w.txtNombre[2], "ABCDEFGHIJKLMNOP");
-  EXPECT_EQ(w.txtNombre[2].text(), "ABCDEFGHIJKLMN");
-  w.txtCarpeta[2].selectAll();
-  typeText(w.txtCarpeta[2], std::string(300, 'x'));
-  EXPECT_EQ(w.txtCarpeta[2].text(), std::string(300, 'x'));
+  for (auto [box, room] : {std::pair{&w.txtNombre[2], 14}, {&w.txtCarpeta[2], 300}}) {
+    box->selectAll();
+    typeText(*box, std::string(300, 'x'));
+    EXPECT_EQ(box->text(), std::string(room, 'x'));
+  }
 }
 
 TEST_F(ShortcutRows, ACharacterTheFileCannotHoldNeverEntersABoxAndABalloonSaysWhich) {
