@@ -25,9 +25,7 @@ TEST(BatteryGauge, ThePictureFollowsTheChargeByTensAndTheMainsStatusAndNoChargeH
   t.platform.power = {255, 1};  // no battery
   t.startBar();
   frmDate& d = t.app.date();
-  EXPECT_FALSE(d.imgState.visible());
   EXPECT_EQ(d.lblState.caption(), "");
-  EXPECT_EQ(d.Label1.left(), 660);
   const int dateLeft = d.Label2.left();
   // The charge, the mains status (0 on battery; on mains 0 charging, 1 full) and the picture:
   // on battery a step of ten a picture, 12 the empty outline.
