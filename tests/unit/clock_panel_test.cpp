@@ -9,15 +9,15 @@ using testing_support::TestApp;
 
 namespace {
 
-frmDate& panel(TestApp& t, const char* language = "ENGLISH", double side = 0) {
+frmDate& panel(TestApp& t, double side = 0) {
   t.app.settings()[core::BarSide] = side;
-  t.startBar(language);
+  t.startBar();
   return t.app.date();
 }
 
 }  // namespace
 
-TEST(ClockPanel, StandsInTheCornerOppositeTheBarAndItsTimeFollowsTheClockMode) {
+TEST(ClockPanel, StandsInTheCornerOppositeTheBarItsTimeFollowsTheClockModeItsDateTheLanguage) {
   TestApp t;
   t.platform.time.hour = 7;
   t.platform.time.minute = 5;
@@ -42,12 +42,9 @@ TEST(ClockPanel, StandsInTheCornerOppositeTheBarAndItsTimeFollowsTheClockMode) {
   EXPECT_EQ(d.Label2.caption(), "Thursday");
   EXPECT_EQ(d.Label3.caption(), "December 5");
   EXPECT_TRUE(d.imgState.visible()) << "the refresh ended before the gauge";
-}
-
-TEST(ClockPanel, TheSpanishDateGivesTheDayBeforeTheMonth) {
-  TestApp t;
+  // In Spanish the day comes before the month.
+  t.app.state().languageName = "SPANISH";
   t.platform.longDateText = "mi\xC3\xA9rcoles, 05 de diciembre de 2012";
-  frmDate& d = panel(t, "SPANISH");
   d.BDate();
   EXPECT_EQ(d.Label3.caption(), "5 de diciembre");
 }
@@ -55,7 +52,7 @@ TEST(ClockPanel, TheSpanishDateGivesTheDayBeforeTheMonth) {
 TEST(ClockPanel, AMinuteChangeMovesTheLabelsAtOnceAndThePanelWidthOneRefreshLater) {
   TestApp t;
   t.platform.mediumTimeText = "9:59 AM";
-  frmDate& d = panel(t, "ENGLISH", 1);  // a left bar: the panel bottom right
+  frmDate& d = panel(t, 1);  // a left bar: the panel bottom right
   d.BDate();
   d.BDate();
   // The fake metrics: 638 twips a character of the time, 240 of the date.
