@@ -254,7 +254,6 @@ TEST(TextBoxes, TypingAndTheClipboardKeysFollowTheEditBoxRulesAfterTheKeyPressHa
   box.setSelection(1, 0);
   t.platform.clipboard = "C:\\Users\\Ana\r\nsecond line";
   EXPECT_EQ(type({22}), "aC:\\Userb");  // the first line, cut to the room left (7 of 9)
-  EXPECT_EQ(box.selStart(), 8);
   EXPECT_EQ(type({1, 24}), "");
   EXPECT_EQ(t.platform.clipboard, "aC:\\Userb");
   EXPECT_EQ(type({26}), "aC:\\Userb");  // Ctrl+Z takes the cut back, a second one makes it again
