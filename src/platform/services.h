@@ -16,6 +16,18 @@ struct PointerPos {
   friend bool operator==(const PointerPos&, const PointerPos&) = default;
 };
 
+// A monitor's rectangle in pixels of the virtual screen, whose origin is the primary monitor's
+// top-left corner: a monitor left of or above the primary has negative coordinates.
+struct Monitor {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int dpi = 96;  // the monitor's effective DPI
+  bool primary = false;
+  friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+
 struct OsVersion {
   int major = 0;
   int minor = 0;
