@@ -435,9 +435,12 @@ void frmConfig::tmrMouse_Timer() {
   // The window's final width in pixels at the screen's real scale (345 at 96 DPI).
   const double tpp = platform.twipsPerPixel();
   const long openWidthPx = std::lround(kOpenWidth / tpp);
-  const bool outside = openSide_ == 0
-                           ? std::lround(platform.screenWidthTwips() / tpp) - openWidthPx > p.x
-                           : p.x >= openWidthPx - 1;
+  const long widthPx = std::lround(platform.screenWidthTwips() / tpp);
+  const long heightPx = std::lround(platform.screenHeightTwips() / tpp);
+  // A click on another monitor, above, below or beside this one, is outside too.
+  const bool offMonitor = p.x < 0 || p.x >= widthPx || p.y < 0 || p.y >= heightPx;
+  const bool outside =
+      offMonitor || (openSide_ == 0 ? widthPx - openWidthPx > p.x : p.x >= openWidthPx - 1);
   if (outside) unload();
 }
 

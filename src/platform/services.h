@@ -5,13 +5,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 using WindowHandle = std::uintptr_t;
 
 struct PointerPos {
-  int x = 0;  // pixels from the screen's top-left corner
+  int x = 0;  // pixels from the top-left corner of the monitor in use
   int y = 0;
   friend bool operator==(const PointerPos&, const PointerPos&) = default;
 };
@@ -58,7 +59,15 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Pointer and screen.
+  // Monitors, pointer and screen.
+  // The desktop's monitors, in pixels of the virtual screen.
+  virtual std::vector<Monitor> monitors() = 0;
+  // The monitor the program's windows stand on from now on (until then, the primary): the
+  // screen's size, its twips per pixel and the pointer speak of it, and the windows' places are
+  // counted from its top-left corner.
+  virtual void useMonitor(const Monitor& monitor) = 0;
+  // The pointer, from the top-left corner of the monitor in use: beyond its edges on another
+  // monitor.
   virtual PointerPos pointer() = 0;
   // True when the left button is down now or was pressed since the previous question. While a
   // box of this program is open, and for the click that dismissed it, the answer is false: the
@@ -67,6 +76,7 @@ class Platform {
     const bool pressed = readLeftButton();
     return pressed && modalDepth_ == 0;
   }
+  // The size of the monitor in use and its twips per pixel (15 at 96 DPI).
   virtual int screenWidthTwips() = 0;
   virtual int screenHeightTwips() = 0;
   virtual double twipsPerPixel() = 0;

@@ -65,6 +65,12 @@ void Win32Platform::readScreen() {
   heightPx_ = GetSystemMetrics(SM_CYSCREEN);
 }
 
+std::vector<platform::Monitor> Win32Platform::monitors() {
+  return {{0, 0, widthPx_, heightPx_, dpi_, true}};
+}
+
+void Win32Platform::useMonitor(const platform::Monitor& /*monitor*/) {}
+
 platform::PointerPos Win32Platform::pointer() {
   POINT p{0, 0};
   GetCursorPos(&p);

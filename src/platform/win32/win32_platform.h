@@ -17,6 +17,8 @@ class Win32Platform final : public platform::Platform {
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
+  std::vector<platform::Monitor> monitors() override;
+  void useMonitor(const platform::Monitor& monitor) override;
   platform::PointerPos pointer() override;
   bool readLeftButton() override;
   int screenWidthTwips() override;
