@@ -65,9 +65,9 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
   const DWORD exStyle =
       WS_EX_TOOLWINDOW |
       (form.activation() == forms::Form::Activation::OnShow ? 0 : WS_EX_NOACTIVATE);
-  top_ = CreateWindowExW(exStyle, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN,
-                         backend_.toPx(r.left), backend_.toPx(r.top), backend_.toPx(r.width),
-                         backend_.toPx(r.height), nullptr, nullptr, backend_.instance(), nullptr);
+  const Backend::Place at = backend_.screenPlace(r);
+  top_ = CreateWindowExW(exStyle, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, at.x, at.y, at.width,
+                         at.height, nullptr, nullptr, backend_.instance(), nullptr);
   addNode(form, top_);
   tooltip_ =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -252,9 +252,8 @@ void FormWindow::eventDone() {
 
 void FormWindow::place() {
   placePending_ = false;
-  const forms::Rect r = form_.rect();
-  SetWindowPos(top_, nullptr, backend_.toPx(r.left), backend_.toPx(r.top), backend_.toPx(r.width),
-               backend_.toPx(r.height), SWP_NOZORDER | SWP_NOACTIVATE);
+  const Backend::Place at = backend_.screenPlace(form_.rect());
+  SetWindowPos(top_, nullptr, at.x, at.y, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool FormWindow::hasKeyboard() const {
