@@ -371,6 +371,7 @@ void frmConfig::load() {
   // A side the bar cannot take (a hand-edited -1) leaves the bar at the left, where the window
   // opens too.
   openSide_ = settings[core::BarSide].number() == 0 ? 0 : 1;
+  openMonitor_ = platform.monitorInUse();
   const int slide = openSide_ == 0 ? 800 : -800;
   frmeBig1.setLeft(kRestingLeft + slide);
   frmeBig2.setLeft(slide);
@@ -429,23 +430,28 @@ void frmConfig::tmrMove_Timer() {
 
 void frmConfig::tmrMouse_Timer() {
   auto& platform = host_.platform();
-  const platform::PointerPos p = platform.pointer();
+  // The pointer from the corner of the window's monitor, which the bar may have left since (a
+  // Save that took it to the other side of the desktop).
+  const platform::Monitor inUse = platform.monitorInUse();
+  const platform::PointerPos at = platform.pointer();
+  const platform::PointerPos p{at.x + inUse.left - openMonitor_.left,
+                               at.y + inUse.top - openMonitor_.top};
   PointerPos = {p.x, p.y};
   if (!platform.leftButtonPressed()) return;
-  // The window's final width in pixels at the screen's real scale (345 at 96 DPI).
-  const double tpp = platform.twipsPerPixel();
-  const long openWidthPx = std::lround(kOpenWidth / tpp);
-  const long widthPx = std::lround(platform.screenWidthTwips() / tpp);
-  const long heightPx = std::lround(platform.screenHeightTwips() / tpp);
+  // The window's final width in pixels at its monitor's real scale (345 at 96 DPI).
+  const long openWidthPx = std::lround(kOpenWidth / twipsPerPixel());
+  const int widthPx = openMonitor_.width;
   // A click on another monitor, above, below or beside this one, is outside too.
-  const bool offMonitor = p.x < 0 || p.x >= widthPx || p.y < 0 || p.y >= heightPx;
+  const bool offMonitor = p.x < 0 || p.x >= widthPx || p.y < 0 || p.y >= openMonitor_.height;
   const bool outside =
       offMonitor || (openSide_ == 0 ? widthPx - openWidthPx > p.x : p.x >= openWidthPx - 1);
   if (outside) unload();
 }
 
+double frmConfig::twipsPerPixel() const { return 1440.0 / openMonitor_.dpi; }
+
 void frmConfig::eMenu() {
-  const double tpp = host_.platform().twipsPerPixel();
+  const double tpp = twipsPerPixel();
   const int x = static_cast<int>(std::lround(PointerPos.x * tpp)) - left();
   const int y = static_cast<int>(std::lround(PointerPos.y * tpp));
   // The menu opens at the pointer, but never beyond the window's edges.

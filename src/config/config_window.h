@@ -9,6 +9,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
+#include "platform/services.h"
 
 namespace core {
 class Host;
@@ -193,8 +194,13 @@ class frmConfig : public forms::Form {
   void loadSliders();
   void hscTotal_Change();
 
+  // Of the window's monitor.
+  [[nodiscard]] double twipsPerPixel() const;
+
   core::Host& host_;
   int openSide_ = 0;
+  // The monitor the window opened on: it stays there whatever a Save does to the bar.
+  platform::Monitor openMonitor_;
   int pressButton_ = 0;  // the button of the last press on a clickable label or a glyph box
   bool loaded_ = false;
 };

@@ -66,6 +66,7 @@ class Platform {
   // screen's size, its twips per pixel and the pointer speak of it, and the windows' places are
   // counted from its top-left corner.
   virtual void useMonitor(const Monitor& monitor) = 0;
+  virtual Monitor monitorInUse() = 0;
   // The pointer, from the top-left corner of the monitor in use: beyond its edges on another
   // monitor.
   virtual PointerPos pointer() = 0;

@@ -14,7 +14,7 @@ std::vector<platform::Monitor> FakePlatform::monitors() {
            true}};
 }
 
-platform::Monitor FakePlatform::inUse() {
+platform::Monitor FakePlatform::monitorInUse() {
   if (monitorUsed) return *monitorUsed;
   const std::vector<platform::Monitor> all = monitors();
   const auto primary = std::ranges::find_if(all, &platform::Monitor::primary);

@@ -55,16 +55,20 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
 
   std::vector<platform::Monitor> monitors() override;
   void useMonitor(const platform::Monitor& monitor) override { monitorUsed = monitor; }
-  // The monitor in use: the last one chosen, until then the primary.
-  platform::Monitor inUse();
+  // The last one chosen, until then the primary.
+  platform::Monitor monitorInUse() override;
   platform::PointerPos pointer() override {
-    const platform::Monitor m = inUse();
+    const platform::Monitor m = monitorInUse();
     return {pointerPos.x - m.left, pointerPos.y - m.top};
   }
   bool readLeftButton() override { return std::exchange(leftButton, false); }
-  int screenWidthTwips() override { return static_cast<int>(inUse().width * twipsPerPixel()); }
-  int screenHeightTwips() override { return static_cast<int>(inUse().height * twipsPerPixel()); }
-  double twipsPerPixel() override { return 1440.0 / inUse().dpi; }
+  int screenWidthTwips() override {
+    return static_cast<int>(monitorInUse().width * twipsPerPixel());
+  }
+  int screenHeightTwips() override {
+    return static_cast<int>(monitorInUse().height * twipsPerPixel());
+  }
+  double twipsPerPixel() override { return 1440.0 / monitorInUse().dpi; }
   void makeTopmost(platform::WindowHandle window) override { topmostCalls.push_back(window); }
   bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t a) override {
     alpha[window] = a;

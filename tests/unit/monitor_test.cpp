@@ -180,4 +180,18 @@ TEST(BarMonitor, TheConfigurationWindowOpensOnTheBarsMonitorAndAClickOnAnotherIs
     t.timers.advance(10);
     EXPECT_EQ(t.app.findConfig() == nullptr, closes);
   }
+
+  TestApp t;  // a Save that takes the bar to the primary: the window stays on its monitor
+  barOn(t, {P, R}, 0).eOpenConfig();
+  frmConfig& w = t.app.config();
+  t.timers.advance(300);
+  w.hscLeft.scrollTo(0);
+  testing_support::click(w.Label[7]);
+  EXPECT_EQ(t.platform.monitorUsed, P);
+  for (const auto& [at, closes] : {std::pair{PointerPos{3000, 500}, false}, {{1000, 500}, true}}) {
+    t.platform.pointerPos = at;
+    t.platform.leftButton = true;
+    t.timers.advance(10);
+    EXPECT_EQ(t.app.findConfig() == nullptr, closes) << at.x;
+  }
 }

@@ -103,7 +103,7 @@ void Win32Platform::useMonitor(const platform::Monitor& monitor) {
   if (onUseMonitor) onUseMonitor(monitor);
 }
 
-platform::Monitor Win32Platform::inUse() const {
+platform::Monitor Win32Platform::monitorInUse() {
   if (used_) return *used_;
   const auto primary = std::find_if(monitors_.begin(), monitors_.end(),
                                     [](const platform::Monitor& m) { return m.primary; });
@@ -113,23 +113,25 @@ platform::Monitor Win32Platform::inUse() const {
 platform::PointerPos Win32Platform::pointer() {
   POINT p{0, 0};
   GetCursorPos(&p);
-  const platform::Monitor m = inUse();
+  const platform::Monitor m = monitorInUse();
   return {static_cast<int>(p.x) - m.left, static_cast<int>(p.y) - m.top};
 }
 
 bool Win32Platform::readLeftButton() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
 
 int Win32Platform::screenWidthTwips() {
-  const platform::Monitor m = inUse();
+  const platform::Monitor m = monitorInUse();
   return MulDiv(m.width, kTwipsPerInch, m.dpi);
 }
 
 int Win32Platform::screenHeightTwips() {
-  const platform::Monitor m = inUse();
+  const platform::Monitor m = monitorInUse();
   return MulDiv(m.height, kTwipsPerInch, m.dpi);
 }
 
-double Win32Platform::twipsPerPixel() { return static_cast<double>(kTwipsPerInch) / inUse().dpi; }
+double Win32Platform::twipsPerPixel() {
+  return static_cast<double>(kTwipsPerInch) / monitorInUse().dpi;
+}
 
 void Win32Platform::makeTopmost(platform::WindowHandle window) {
   // Above every window that is not topmost, without taking the keyboard from the user's window.

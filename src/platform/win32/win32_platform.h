@@ -22,6 +22,8 @@ class Win32Platform final : public platform::Platform {
 
   std::vector<platform::Monitor> monitors() override;
   void useMonitor(const platform::Monitor& monitor) override;
+  // The chosen one, until then the primary.
+  platform::Monitor monitorInUse() override;
   platform::PointerPos pointer() override;
   bool readLeftButton() override;
   int screenWidthTwips() override;
@@ -58,8 +60,6 @@ class Win32Platform final : public platform::Platform {
   // Hears the monitor the windows stand on whenever the program chooses it (the backend places
   // its top-level windows from that monitor's corner, at its DPI).
   std::function<void(const platform::Monitor&)> onUseMonitor;
-  // The monitor in use: the chosen one, until then the primary.
-  [[nodiscard]] platform::Monitor inUse() const;
   // The clipboard the text boxes use: the same as clipboardText(), owned by the same window.
   [[nodiscard]] forms::Clipboard& clipboard();
 
