@@ -70,7 +70,7 @@ void frmSide::tmrMouse_Timer() {
   Label1.setCaption(std::to_string(screenH));
   Label2.setCaption(std::to_string(CursorY));
 
-  if (core::barMonitor(platform.monitors(), side) != BarMonitor) host_.rebuildBar();
+  if (core::barMonitor(platform.monitors(), side) != BarMonitor) host_.followMonitor();
 }
 
 void frmSide::openFromOutside() {

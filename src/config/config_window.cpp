@@ -362,16 +362,12 @@ void frmConfig::eLoad_Names() {
 }
 
 void frmConfig::load() {
-  auto& platform = host_.platform();
   auto& settings = host_.settings();
-  const int screenW = platform.screenWidthTwips();
-  const int screenH = platform.screenHeightTwips();
 
   eLoad_Names();
   // A side the bar cannot take (a hand-edited -1) leaves the bar at the left, where the window
   // opens too.
   openSide_ = settings[core::BarSide].number() == 0 ? 0 : 1;
-  openMonitor_ = platform.monitorInUse();
   const int slide = openSide_ == 0 ? 800 : -800;
   frmeBig1.setLeft(kRestingLeft + slide);
   frmeBig2.setLeft(slide);
@@ -386,15 +382,10 @@ void frmConfig::load() {
                     : core::kThemeColour;
   eCChange();
 
-  setHeight(screenH);
-  setTop(top() + core::kEdgeWindowTopShift);
-  setHeight(height() + core::kEdgeWindowExtraHeight);
   frmeBig1.setTop(1320);
-  frmeBig2.setTop(height() - frmeBig2.height() - 1440);
-  frmeBig3.setTop(screenH - (lblExit.height() + 600));
   lblExit.setLeft(openSide_ == 0 ? 3120 : 0);
   lblExitBox.setLeft(lblExit.left());
-  if (openSide_ == 0) setLeft(screenW - width());
+  placeOnMonitor();
 
   Label[kClockItem].setBackColour(rgb(10, 10, 10));
   lblColor[0].setBackColour(rgb(47, 24, 1));
@@ -403,6 +394,18 @@ void frmConfig::load() {
   loadRows();
   loadSliders();
   loaded_ = true;
+}
+
+void frmConfig::placeOnMonitor() {
+  auto& platform = host_.platform();
+  openMonitor_ = platform.monitorInUse();
+  const int screenW = platform.screenWidthTwips();
+  const int screenH = platform.screenHeightTwips();
+  setRect({openSide_ == 0 ? screenW - width() : 0, core::kEdgeWindowTop + core::kEdgeWindowTopShift,
+           width(), screenH + core::kEdgeWindowExtraHeight});
+  frmeBig2.setTop(height() - frmeBig2.height() - 1440);
+  frmeBig3.setTop(screenH - (lblExit.height() + 600));
+  followMonitor();
 }
 
 void frmConfig::tmrOpen_Timer() {

@@ -130,6 +130,9 @@ class frmConfig : public forms::Form {
   // The edge the window opened at: 0 right, 1 left. It stays until the window closes, whatever
   // a Save does to the bar.
   [[nodiscard]] int openSide() const { return openSide_; }
+  // Stands the window against its edge of the monitor in use, as tall as that monitor: at load,
+  // and when a display change takes the bar to another monitor (the edits stay as they are).
+  void placeOnMonitor();
 
  private:
   // A row of the shortcut block: rows kRowPitch apart, each kRowHeight high, its upper strip

@@ -94,8 +94,7 @@ LRESULT CALLBACK Backend::timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void Backend::useMonitor(const platform::Monitor& monitor) {
-  originX_ = monitor.left;
-  originY_ = monitor.top;
+  origin_ = {monitor.left, monitor.top};
   if (monitor.dpi > 0) dpi_ = monitor.dpi;
 }
 

@@ -48,17 +48,10 @@ class Backend final : public forms::TimerService,
   [[nodiscard]] RECT pxRect(const forms::Rect& r) const {
     return {toPx(r.left), toPx(r.top), toPx(r.left + r.width), toPx(r.top + r.height)};
   }
-  // A top-level window's place on the virtual screen, in pixels: its twips count from the
-  // corner of the monitor the windows stand on.
-  struct Place {
-    int x, y, width, height;
-  };
-  [[nodiscard]] Place screenPlace(const forms::Rect& r) const {
-    return {originX_ + toPx(r.left), originY_ + toPx(r.top), toPx(r.width), toPx(r.height)};
-  }
-  // The monitor the windows stand on from now on: the windows placed or made after this are
-  // placed from its top-left corner and drawn at its DPI. Until then, the primary monitor at the
-  // screen's DPI.
+  // The corner of the monitor the windows stand on, in pixels of the virtual screen.
+  [[nodiscard]] POINT origin() const { return origin_; }
+  // The monitor new windows stand on from now on: they are placed from its top-left corner and
+  // drawn at its DPI. Until then, the primary monitor at the screen's DPI.
   void useMonitor(const platform::Monitor& monitor);
   // Fonts are made once per distinct font and kept for the life of the program.
   HFONT font(const forms::Font& font);
@@ -76,8 +69,7 @@ class Backend final : public forms::TimerService,
   HINSTANCE instance_;
   forms::Runtime* runtime_ = nullptr;
   int dpi_;
-  int originX_ = 0;
-  int originY_ = 0;
+  POINT origin_{0, 0};
   HWND timerWindow_ = nullptr;
   std::unordered_map<UINT_PTR, forms::Timer*> timers_;
   std::unordered_map<forms::Timer*, UINT_PTR> timerIds_;
