@@ -30,6 +30,10 @@ needs wineserver wine64
 needs xvfb-run xvfb
 needs Xvfb xvfb
 needs xauth xauth
+# two-monitors.sh: Xorg with the dummy driver, its heads laid out with xrandr.
+needs Xorg xserver-xorg-core
+[ -f /usr/lib/xorg/modules/drivers/dummy_drv.so ] || need+=(xserver-xorg-video-dummy)
+needs xrandr x11-xserver-utils
 # run.sh moves the pointer and takes screenshots with ImageMagick's import; bench.sh moves the
 # pointer and finds the programs with pgrep.
 needs xdotool xdotool

@@ -53,6 +53,11 @@ void App::rebuildBar() {
   side().show();  // a fresh bar repeats its whole load
 }
 
+void App::followMonitor() {
+  rebuildBar();
+  if (config_) config_->placeOnMonitor();
+}
+
 void App::collapseBar() {
   if (side_) side_->tmrQuit.setEnabled(true);
 }

@@ -33,6 +33,7 @@ class App final : public core::Host {
 
   void showBar() override;
   void rebuildBar() override;
+  void followMonitor() override;
   void collapseBar() override;
   void launchHighlightedTile() override;
   void showClock() override;

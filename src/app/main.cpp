@@ -56,6 +56,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command l
   win32::Backend backend(instance);
   forms::Runtime runtime(backend, backend, &backend, &platform.clipboard());
   backend.attach(runtime);
+  // The windows stand where the bar chooses: the backend places them on its monitor.
+  platform.onUseMonitor = [&backend](const platform::Monitor& m) { backend.useMonitor(m); };
+  backend.useMonitor(platform.monitorInUse());  // the splash's, at the primary's own DPI
   // A fault in a handler ends that handler and the program goes on; a debugger hears of it.
   runtime.onFault = [](const std::string& what) {
     OutputDebugStringA(("Tervalo: a handler failed: " + what + "\n").c_str());

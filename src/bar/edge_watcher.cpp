@@ -1,6 +1,7 @@
 // The edge watcher: polls the pointer every 10 ms, opens the bar after a 300-ms dwell on a
 // corner pixel of its edge, fades it in, collapses it 100 ms after the pointer leaves, drives
-// the clock panel and reloads the bar when the screen size changes.
+// the clock panel and reloads the bar when its monitor changes: another one becomes the
+// outermost, or its own changes place, size or DPI.
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -8,6 +9,7 @@
 #include "bar/side_bar.h"
 #include "bar/window_alpha.h"
 #include "core/host.h"
+#include "core/monitor.h"
 
 namespace {
 
@@ -46,12 +48,14 @@ void frmSide::tmrMouse_Timer() {
   };
   // Any side but 0 is the left edge, as the configuration window shows it: whatever the file
   // says, one edge opens the bar.
+  // The pointer on another monitor, above, below or beside this one, is off the bar.
+  const bool offMonitor = CursorX < 0 || CursorX > lastColumn || CursorY < 0 || CursorY > lastRow;
   if (side != 0) {
     dwell(CursorX == 0 && (CursorY == 0 || CursorY == lastRow));
-    if (CursorX >= std::lround(kLeftCloseLine / tpp)) close();
+    if (offMonitor || CursorX >= std::lround(kLeftCloseLine / tpp)) close();
   } else {
     dwell(CursorX == lastColumn && (CursorY == 0 || CursorY == lastRow));
-    if (CursorX < std::lround((screenW - kOpenWidth) / tpp)) close();
+    if (offMonitor || CursorX < std::lround((screenW - kOpenWidth) / tpp)) close();
   }
 
   if (width() == kCollapsedWidth) {
@@ -66,9 +70,7 @@ void frmSide::tmrMouse_Timer() {
   Label1.setCaption(std::to_string(screenH));
   Label2.setCaption(std::to_string(CursorY));
 
-  if (static_cast<float>(screenW) != SavedScreenWidth || screenH != SavedScreenHeight) {
-    host_.rebuildBar();
-  }
+  if (core::barMonitor(platform.monitors(), side) != BarMonitor) host_.followMonitor();
 }
 
 void frmSide::openFromOutside() {

@@ -6,6 +6,7 @@
 #include "bar/window_alpha.h"
 #include "core/host.h"
 #include "core/look.h"
+#include "core/monitor.h"
 #include "core/settings_file.h"
 
 namespace {
@@ -112,12 +113,14 @@ void frmSide::load() {
   auto& settings = host_.settings();
   auto& state = host_.state();
   auto& platform = host_.platform();
-  const int screenW = platform.screenWidthTwips();
-  const int screenH = platform.screenHeightTwips();
 
   settings[core::GlassAlpha] = core::kDefaultGlassAlpha;
   settings[core::BarSize] = kFiveTiles;
   eLoad();
+  // The file's side decides the monitor; with no file, the side held already.
+  standOnMonitor();
+  const int screenW = platform.screenWidthTwips();
+  const int screenH = platform.screenHeightTwips();
   state.smallScreen = 0;
   if (screenH < kSmallScreen) {
     state.smallScreen = 1;
@@ -141,8 +144,6 @@ void frmSide::load() {
     // A hand-edited bar colour that is no colour leaves the bar dark.
     state.barBackColour = colourOr(settings[core::BarColour], core::kDarkBarColour);
   }
-  SavedScreenWidth = static_cast<float>(screenW);
-  SavedScreenHeight = screenH;
 
   setBackColour(state.barBackColour);
   frmeBar.setBackColour(state.barBackColour);
@@ -160,6 +161,12 @@ void frmSide::load() {
   }
   state.fileSettings = settings;
   host_.fadeClock(1);
+}
+
+void frmSide::standOnMonitor() {
+  auto& platform = host_.platform();
+  BarMonitor = core::barMonitor(platform.monitors(), host_.settings()[core::BarSide].number());
+  platform.useMonitor(BarMonitor);
 }
 
 void frmSide::layDefaultTiles() {
@@ -219,6 +226,7 @@ void frmSide::eLoad() {
   core::forEachLine(core::decodeSettingsBytes(*bytes, platform),
                     [&](std::string_view line) { List1.addItem(std::string(line)); });
   if (core::assignSettingsLines(host_.settings(), List1.items()) != core::LoadOutcome::Ignored) {
+    standOnMonitor();  // the height eConfig measures is that of the monitor of the file's side
     eConfig();
   }
 }

@@ -1,6 +1,6 @@
-// The side bar: a borderless, always-on-top window as tall as the screen at the right or left
-// edge, with a column of up to seven tiles. It loads the settings file, lays down the default
-// tiles and applies the settings to them.
+// The side bar: a borderless, always-on-top window as tall as its monitor at the right or left
+// edge of the whole desktop, with a column of up to seven tiles. It loads the settings file, lays
+// down the default tiles and applies the settings to them.
 #pragma once
 
 #include <array>
@@ -62,9 +62,8 @@ class frmSide : public forms::Form {
 
   int HoverTile = kNoTile;       // the tile under the pointer
   bool RightButtonDown = false;  // a right press on the bar, whose click opens the configuration
-  float SavedScreenWidth = 0;    // the screen as the bar loaded on it
-  int SavedScreenHeight = 0;
-  int CursorX = 0;  // the pointer at the last poll, in pixels
+  platform::Monitor BarMonitor;  // the monitor the bar loaded on
+  int CursorX = 0;               // the pointer at the last poll, in pixels
   int CursorY = 0;
 
  private:
@@ -73,6 +72,8 @@ class frmSide : public forms::Form {
   static constexpr int kTileWidth = 1590;
   static constexpr int kOpenWidth = kTileWidth;
 
+  // Stands the program's windows on the bar's monitor for the side in the settings.
+  void standOnMonitor();
   void layDefaultTiles();
   void Form_MouseDown(const forms::MouseEvent& e);
   void Form_MouseUp(const forms::MouseEvent& e);

@@ -362,10 +362,7 @@ void frmConfig::eLoad_Names() {
 }
 
 void frmConfig::load() {
-  auto& platform = host_.platform();
   auto& settings = host_.settings();
-  const int screenW = platform.screenWidthTwips();
-  const int screenH = platform.screenHeightTwips();
 
   eLoad_Names();
   // A side the bar cannot take (a hand-edited -1) leaves the bar at the left, where the window
@@ -385,15 +382,10 @@ void frmConfig::load() {
                     : core::kThemeColour;
   eCChange();
 
-  setHeight(screenH);
-  setTop(top() + core::kEdgeWindowTopShift);
-  setHeight(height() + core::kEdgeWindowExtraHeight);
   frmeBig1.setTop(1320);
-  frmeBig2.setTop(height() - frmeBig2.height() - 1440);
-  frmeBig3.setTop(screenH - (lblExit.height() + 600));
   lblExit.setLeft(openSide_ == 0 ? 3120 : 0);
   lblExitBox.setLeft(lblExit.left());
-  if (openSide_ == 0) setLeft(screenW - width());
+  placeOnMonitor();
 
   Label[kClockItem].setBackColour(rgb(10, 10, 10));
   lblColor[0].setBackColour(rgb(47, 24, 1));
@@ -402,6 +394,18 @@ void frmConfig::load() {
   loadRows();
   loadSliders();
   loaded_ = true;
+}
+
+void frmConfig::placeOnMonitor() {
+  auto& platform = host_.platform();
+  openMonitor_ = platform.monitorInUse();
+  const int screenW = platform.screenWidthTwips();
+  const int screenH = platform.screenHeightTwips();
+  setRect({openSide_ == 0 ? screenW - width() : 0, core::kEdgeWindowTop + core::kEdgeWindowTopShift,
+           width(), screenH + core::kEdgeWindowExtraHeight});
+  frmeBig2.setTop(height() - frmeBig2.height() - 1440);
+  frmeBig3.setTop(screenH - (lblExit.height() + 600));
+  followMonitor();
 }
 
 void frmConfig::tmrOpen_Timer() {
@@ -429,20 +433,28 @@ void frmConfig::tmrMove_Timer() {
 
 void frmConfig::tmrMouse_Timer() {
   auto& platform = host_.platform();
-  const platform::PointerPos p = platform.pointer();
+  // The pointer from the corner of the window's monitor, which the bar may have left since (a
+  // Save that took it to the other side of the desktop).
+  const platform::Monitor inUse = platform.monitorInUse();
+  const platform::PointerPos at = platform.pointer();
+  const platform::PointerPos p{at.x + inUse.left - openMonitor_.left,
+                               at.y + inUse.top - openMonitor_.top};
   PointerPos = {p.x, p.y};
   if (!platform.leftButtonPressed()) return;
-  // The window's final width in pixels at the screen's real scale (345 at 96 DPI).
-  const double tpp = platform.twipsPerPixel();
-  const long openWidthPx = std::lround(kOpenWidth / tpp);
-  const bool outside = openSide_ == 0
-                           ? std::lround(platform.screenWidthTwips() / tpp) - openWidthPx > p.x
-                           : p.x >= openWidthPx - 1;
+  // The window's final width in pixels at its monitor's real scale (345 at 96 DPI).
+  const long openWidthPx = std::lround(kOpenWidth / twipsPerPixel());
+  const int widthPx = openMonitor_.width;
+  // A click on another monitor, above, below or beside this one, is outside too.
+  const bool offMonitor = p.x < 0 || p.x >= widthPx || p.y < 0 || p.y >= openMonitor_.height;
+  const bool outside =
+      offMonitor || (openSide_ == 0 ? widthPx - openWidthPx > p.x : p.x >= openWidthPx - 1);
   if (outside) unload();
 }
 
+double frmConfig::twipsPerPixel() const { return 1440.0 / openMonitor_.dpi; }
+
 void frmConfig::eMenu() {
-  const double tpp = host_.platform().twipsPerPixel();
+  const double tpp = twipsPerPixel();
   const int x = static_cast<int>(std::lround(PointerPos.x * tpp)) - left();
   const int y = static_cast<int>(std::lround(PointerPos.y * tpp));
   // The menu opens at the pointer, but never beyond the window's edges.

@@ -9,6 +9,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
+#include "platform/services.h"
 
 namespace core {
 class Host;
@@ -129,6 +130,9 @@ class frmConfig : public forms::Form {
   // The edge the window opened at: 0 right, 1 left. It stays until the window closes, whatever
   // a Save does to the bar.
   [[nodiscard]] int openSide() const { return openSide_; }
+  // Stands the window against its edge of the monitor in use, as tall as that monitor: at load,
+  // and when a display change takes the bar to another monitor (the edits stay as they are).
+  void placeOnMonitor();
 
  private:
   // A row of the shortcut block: rows kRowPitch apart, each kRowHeight high, its upper strip
@@ -193,8 +197,13 @@ class frmConfig : public forms::Form {
   void loadSliders();
   void hscTotal_Change();
 
+  // Of the window's monitor.
+  [[nodiscard]] double twipsPerPixel() const;
+
   core::Host& host_;
   int openSide_ = 0;
+  // The monitor the window opened on: it stays there whatever a Save does to the bar.
+  platform::Monitor openMonitor_;
   int pressButton_ = 0;  // the button of the last press on a clickable label or a glyph box
   bool loaded_ = false;
 };

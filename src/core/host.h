@@ -22,6 +22,9 @@ class Host {
   // fresh, so that it loads the settings file again), collapsed 100 ms from now.
   virtual void showBar() = 0;
   virtual void rebuildBar() = 0;
+  // The display changed the bar's monitor: the bar is rebuilt there and an open configuration
+  // window, its edits kept, moves against the same edge of that monitor.
+  virtual void followMonitor() = 0;
   virtual void collapseBar() = 0;
   // Opens the folder of the highlighted tile (or, with none, of the tile launched last).
   virtual void launchHighlightedTile() = 0;

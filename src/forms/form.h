@@ -26,6 +26,9 @@ class Form : public Container {
   void hide() { setVisible(false); }
   void setVisible(bool visible) override;
   void setRect(Rect rect) override;
+  // The native window moves to the monitor the program's windows stand on now, its rect counted
+  // from that monitor's corner; until asked, a window stays on the monitor it was made on.
+  void followMonitor() { notify(*this, Change::Monitor); }
 
   // Hides the form, stops its timers and destroys its native window at once; the object lives
   // on until the running handler returns (the owner hands it to Runtime::dispose).

@@ -32,6 +32,7 @@ enum class Change {
   Enabled,
   Focus,
   Balloon,
+  Monitor,  // a form moves to the monitor the program's windows now stand on
 };
 
 class TimerService {

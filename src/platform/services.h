@@ -5,15 +5,28 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 using WindowHandle = std::uintptr_t;
 
 struct PointerPos {
-  int x = 0;  // pixels from the screen's top-left corner
+  int x = 0;  // pixels from the top-left corner of the monitor in use
   int y = 0;
   friend bool operator==(const PointerPos&, const PointerPos&) = default;
+};
+
+// A monitor's rectangle in pixels of the virtual screen, whose origin is the primary monitor's
+// top-left corner: a monitor left of or above the primary has negative coordinates.
+struct Monitor {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int dpi = 96;  // the monitor's effective DPI
+  bool primary = false;
+  friend bool operator==(const Monitor&, const Monitor&) = default;
 };
 
 struct OsVersion {
@@ -46,7 +59,16 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Pointer and screen.
+  // Monitors, pointer and screen.
+  // The desktop's monitors, in pixels of the virtual screen.
+  virtual std::vector<Monitor> monitors() = 0;
+  // The monitor the program's windows stand on from now on (until then, the primary): the
+  // screen's size, its twips per pixel and the pointer speak of it, and the windows' places are
+  // counted from its top-left corner.
+  virtual void useMonitor(const Monitor& monitor) = 0;
+  virtual Monitor monitorInUse() = 0;
+  // The pointer, from the top-left corner of the monitor in use: beyond its edges on another
+  // monitor.
   virtual PointerPos pointer() = 0;
   // True when the left button is down now or was pressed since the previous question. While a
   // box of this program is open, and for the click that dismissed it, the answer is false: the
@@ -55,6 +77,7 @@ class Platform {
     const bool pressed = readLeftButton();
     return pressed && modalDepth_ == 0;
   }
+  // The size of the monitor in use and its twips per pixel (15 at 96 DPI).
   virtual int screenWidthTwips() = 0;
   virtual int screenHeightTwips() = 0;
   virtual double twipsPerPixel() = 0;

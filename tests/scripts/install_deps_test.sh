@@ -7,7 +7,7 @@ bin="$(mktemp -d)"
 trap 'rm -rf "$bin"' EXIT
 # Every command the scripts run, and those the check itself uses, but import.
 for cmd in cmake g++ x86_64-w64-mingw32-g++-posix clang++ wine wineboot wine64 wineserver \
-  xvfb-run Xvfb xauth xdotool convert pgrep makensis locale grep ls id sort; do
+  xvfb-run Xvfb xauth Xorg xrandr xdotool convert pgrep makensis locale grep ls id sort; do
   real="$(command -v "$cmd" 2>/dev/null || true)"
   if [ -n "$real" ]; then ln -s "$real" "$bin/$cmd"; else ln -s /bin/true "$bin/$cmd"; fi
 done

@@ -2,10 +2,24 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "forms/text.h"
 
 namespace testing_support {
+
+std::vector<platform::Monitor> FakePlatform::monitors() {
+  if (!monitorList.empty()) return monitorList;
+  return {{0, 0, screenWidthPx, screenHeightPx, static_cast<int>(std::lround(1440 / twipsPerPx)),
+           true}};
+}
+
+platform::Monitor FakePlatform::monitorInUse() {
+  if (monitorUsed) return *monitorUsed;
+  const std::vector<platform::Monitor> all = monitors();
+  const auto primary = std::ranges::find_if(all, &platform::Monitor::primary);
+  return primary != all.end() ? *primary : all.front();
+}
 
 bool FakePlatform::fontInstalled(const std::string& family) {
   // Font families match whatever the case, as the system's do.

@@ -16,11 +16,14 @@ namespace testing_support {
 class FakePlatform final : public platform::Platform, public forms::Clipboard {
  public:
   // Answers.
-  platform::PointerPos pointerPos{960, 540};
+  platform::PointerPos pointerPos{960, 540};  // in pixels of the virtual screen
   bool leftButton = false;
+  // With no monitors listed, the desktop is one primary monitor of these pixels and twips per
+  // pixel (15, 12, 10: 96, 120, 144 DPI).
   int screenWidthPx = 1920;
   int screenHeightPx = 1080;
   double twipsPerPx = 15.0;
+  std::vector<platform::Monitor> monitorList;
   std::optional<std::string> logon = std::string("Ana");
   platform::OsVersion os{10, 0};
   platform::OsVersion program{3, 0};
@@ -36,6 +39,7 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
   platform::WriteFailure failure = platform::WriteFailure::Other;  // why they do
 
   // Records.
+  std::optional<platform::Monitor> monitorUsed;  // the last useMonitor
   std::vector<platform::WindowHandle> topmostCalls;
   std::map<platform::WindowHandle, int> alpha;  // last alpha set per window
   std::vector<std::pair<platform::WindowHandle, std::string>> shellOpened;
@@ -49,11 +53,22 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
   std::function<void()> whileBoxOpen;
   bool exited = false;
 
-  platform::PointerPos pointer() override { return pointerPos; }
+  std::vector<platform::Monitor> monitors() override;
+  void useMonitor(const platform::Monitor& monitor) override { monitorUsed = monitor; }
+  // The last one chosen, until then the primary.
+  platform::Monitor monitorInUse() override;
+  platform::PointerPos pointer() override {
+    const platform::Monitor m = monitorInUse();
+    return {pointerPos.x - m.left, pointerPos.y - m.top};
+  }
   bool readLeftButton() override { return std::exchange(leftButton, false); }
-  int screenWidthTwips() override { return static_cast<int>(screenWidthPx * twipsPerPx); }
-  int screenHeightTwips() override { return static_cast<int>(screenHeightPx * twipsPerPx); }
-  double twipsPerPixel() override { return twipsPerPx; }
+  int screenWidthTwips() override {
+    return static_cast<int>(monitorInUse().width * twipsPerPixel());
+  }
+  int screenHeightTwips() override {
+    return static_cast<int>(monitorInUse().height * twipsPerPixel());
+  }
+  double twipsPerPixel() override { return 1440.0 / monitorInUse().dpi; }
   void makeTopmost(platform::WindowHandle window) override { topmostCalls.push_back(window); }
   bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t a) override {
     alpha[window] = a;

@@ -156,25 +156,6 @@ TEST(EdgeWatcher, TheFadeStopsAtALowTargetEndsOpaqueAboveTheStepperAndForGoodOnL
   }
 }
 
-TEST(EdgeWatcher, AChangeOfEitherScreenSizeReloadsTheBarWithinOneTick) {
-  for (const auto& [widthPx, heightPx] : {std::pair{1920, 1080}, {1280, 1080}, {1920, 1024}}) {
-    SCOPED_TRACE(std::to_string(widthPx) + " x " + std::to_string(heightPx));
-    const bool reloads = widthPx != 1920 || heightPx != 1080;
-    TestApp t;
-    const int first = settled(t).serial();
-    t.platform.screenWidthPx = widthPx;
-    t.platform.screenHeightPx = heightPx;
-    t.timers.advance(10);
-    // A fresh bar, as tall as the new screen.
-    frmSide& bar = t.side();
-    EXPECT_EQ(bar.serial() != first, reloads);
-    EXPECT_EQ(bar.height(), heightPx * 15 + 600);
-    EXPECT_EQ(bar.visible(), reloads) << "a fresh bar is shown collapsed";
-    t.timers.advance(1000);
-    EXPECT_EQ(t.side().serial(), bar.serial()) << "once, not on every tick";
-  }
-}
-
 TEST(EdgeWatcher, OpenedByASecondStartTheBarStaysOpenUntilThePointerMovesThenLeavesAsUsual) {
   TestApp t;
   frmSide& bar = settled(t);  // the pointer mid-screen, far beyond the close line

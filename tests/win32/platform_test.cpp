@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_platform.h"
@@ -46,6 +48,14 @@ TEST(Platform, ScreenPointerAndWindowStyles) {
   EXPECT_EQ(p.screenHeightTwips(), MulDiv(GetSystemMetrics(SM_CYSCREEN), 1440, dpi));
   ASSERT_TRUE(SetCursorPos(123, 45));
   EXPECT_TRUE(p.pointer() == (platform::PointerPos{123, 45}));
+  const platform::Monitor primary{
+      0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), dpi, true};
+  EXPECT_EQ(p.monitors(), std::vector<platform::Monitor>{primary});
+  // Another monitor in use: the screen and the pointer are its own.
+  p.useMonitor({100, 50, 800, 600, 144, false});
+  EXPECT_EQ(std::pair(p.screenWidthTwips(), p.screenHeightTwips()), std::pair(8000, 6000));
+  EXPECT_DOUBLE_EQ(p.twipsPerPixel(), 10.0);
+  EXPECT_TRUE(p.pointer() == (platform::PointerPos{23, -5}));
 
   HWND w = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 10, 10, 50, 50, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);

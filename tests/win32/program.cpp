@@ -58,8 +58,8 @@ BYTE alphaOf(HWND w) {
   return GetLayeredWindowAttributes(w, nullptr, &alpha, nullptr) ? alpha : 0;
 }
 
-HWND findBar(const Program& program) {
-  const int barHeight = GetSystemMetrics(SM_CYSCREEN) + px(600);
+HWND findBar(const Program& program, int monitorHeight) {
+  const int barHeight = monitorHeight + px(600);
   return program.window([&](const RECT& r) { return r.bottom - r.top == barHeight; });
 }
 

@@ -32,8 +32,8 @@ class Program {
 int px(int twips);
 BYTE alphaOf(HWND w);
 
-// The bar: the program's window as tall as the screen plus 600 twips.
-HWND findBar(const Program& program);
+// The bar: the program's window as tall as its monitor (the primary unless told) plus 600 twips.
+HWND findBar(const Program& program, int monitorHeight = GetSystemMetrics(SM_CYSCREEN));
 // Rests the pointer on the top corner pixel of the right (or left) edge until the bar (found,
 // or `bar`) stands open there, 1590 twips wide and opaque; nullptr when it never did.
 HWND openBar(const Program& program, bool left = false, HWND bar = nullptr);

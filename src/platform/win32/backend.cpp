@@ -93,8 +93,13 @@ LRESULT CALLBACK Backend::timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
+void Backend::useMonitor(const platform::Monitor& monitor) {
+  origin_ = {monitor.left, monitor.top};
+  if (monitor.dpi > 0) dpi_ = monitor.dpi;
+}
+
 HFONT Backend::font(const forms::Font& f) {
-  const auto key = std::make_tuple(f.name, f.points, f.weight, f.charset);
+  const auto key = std::make_tuple(f.name, f.points, f.weight, f.charset, dpi_);
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second.get();
   LOGFONTW lf{};

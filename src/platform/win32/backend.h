@@ -12,6 +12,7 @@
 #include <unordered_set>
 
 #include "forms/runtime.h"
+#include "platform/services.h"
 #include "platform/win32/gdi.h"
 
 namespace win32 {
@@ -47,6 +48,11 @@ class Backend final : public forms::TimerService,
   [[nodiscard]] RECT pxRect(const forms::Rect& r) const {
     return {toPx(r.left), toPx(r.top), toPx(r.left + r.width), toPx(r.top + r.height)};
   }
+  // The corner of the monitor the windows stand on, in pixels of the virtual screen.
+  [[nodiscard]] POINT origin() const { return origin_; }
+  // The monitor new windows stand on from now on: they are placed from its top-left corner and
+  // drawn at its DPI. Until then, the primary monitor at the screen's DPI.
+  void useMonitor(const platform::Monitor& monitor);
   // Fonts are made once per distinct font and kept for the life of the program.
   HFONT font(const forms::Font& font);
 
@@ -63,12 +69,14 @@ class Backend final : public forms::TimerService,
   HINSTANCE instance_;
   forms::Runtime* runtime_ = nullptr;
   int dpi_;
+  POINT origin_{0, 0};
   HWND timerWindow_ = nullptr;
   std::unordered_map<UINT_PTR, forms::Timer*> timers_;
   std::unordered_map<forms::Timer*, UINT_PTR> timerIds_;
   std::unordered_map<forms::Timer*, bool> pending_;  // started while a handler ran, not yet set
   UINT_PTR nextTimerId_ = 1;
-  std::map<std::tuple<std::string, double, int, int>, FontHandle> fonts_;
+  // By font and DPI: a window made before the monitor changed keeps drawing with its fonts.
+  std::map<std::tuple<std::string, double, int, int, int>, FontHandle> fonts_;
   MemoryDc measureDc_;
   std::unordered_set<FormWindow*> afterEvent_;
 };

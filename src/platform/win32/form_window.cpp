@@ -65,9 +65,11 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
   const DWORD exStyle =
       WS_EX_TOOLWINDOW |
       (form.activation() == forms::Form::Activation::OnShow ? 0 : WS_EX_NOACTIVATE);
+  origin_ = backend_.origin();
   top_ = CreateWindowExW(exStyle, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN,
-                         backend_.toPx(r.left), backend_.toPx(r.top), backend_.toPx(r.width),
-                         backend_.toPx(r.height), nullptr, nullptr, backend_.instance(), nullptr);
+                         origin_.x + backend_.toPx(r.left), origin_.y + backend_.toPx(r.top),
+                         backend_.toPx(r.width), backend_.toPx(r.height), nullptr, nullptr,
+                         backend_.instance(), nullptr);
   addNode(form, top_);
   tooltip_ =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -186,6 +188,9 @@ void FormWindow::forgetTool(const forms::Control* c) {
 void FormWindow::formChanged(forms::Change what) {
   using forms::Change;
   switch (what) {
+    case Change::Monitor:
+      origin_ = backend_.origin();
+      [[fallthrough]];
     case Change::Geometry:
       if (backend_.runtime().depth() > 0) {
         placePending_ = true;
@@ -253,8 +258,8 @@ void FormWindow::eventDone() {
 void FormWindow::place() {
   placePending_ = false;
   const forms::Rect r = form_.rect();
-  SetWindowPos(top_, nullptr, backend_.toPx(r.left), backend_.toPx(r.top), backend_.toPx(r.width),
-               backend_.toPx(r.height), SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(top_, nullptr, origin_.x + backend_.toPx(r.left), origin_.y + backend_.toPx(r.top),
+               backend_.toPx(r.width), backend_.toPx(r.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool FormWindow::hasKeyboard() const {

@@ -99,6 +99,9 @@ class FormWindow final : public forms::FormPeer {
   HWND takenFrom_ = nullptr;  // the control whose press leftPress took last
   bool settlePosted_ = false;
   bool placePending_ = false;
+  // The corner of the monitor the window stands on: that in use when it was made, or when its
+  // form last asked to follow the monitor in use.
+  POINT origin_{0, 0};
   int nextId_ = 100;
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 // (uses what windows.h declares)
 #include <shellapi.h>
+#include <shellscalingapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -37,6 +38,33 @@ int screenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
+std::vector<platform::Monitor> readMonitors() {
+  std::vector<platform::Monitor> all;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, RECT*, LPARAM out) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info) == FALSE) return TRUE;
+        UINT dpiX = 0;
+        UINT dpiY = 0;
+        const bool dpiRead = SUCCEEDED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY));
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<platform::Monitor>*>(out)->push_back(
+            {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right - r.left),
+             static_cast<int>(r.bottom - r.top),
+             dpiRead && dpiX > 0 ? static_cast<int>(dpiX) : screenDpi(),
+             (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&all));
+  if (all.empty()) {  // no answer: the primary screen as the system metrics tell it
+    all.push_back(
+        {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), screenDpi(), true});
+  }
+  return all;
+}
+
 Win32Platform::Win32Platform() {
   readScreen();
   WNDCLASSEXW wc{};
@@ -60,24 +88,50 @@ Win32Platform::~Win32Platform() {
 }
 
 void Win32Platform::readScreen() {
-  dpi_ = screenDpi();
-  widthPx_ = GetSystemMetrics(SM_CXSCREEN);
-  heightPx_ = GetSystemMetrics(SM_CYSCREEN);
+  monitors_ = readMonitors();
+  monitorsRead_ = GetTickCount64();
+}
+
+std::vector<platform::Monitor> Win32Platform::monitors() {
+  constexpr unsigned long long kFreshForMs = 500;
+  if (GetTickCount64() - monitorsRead_ >= kFreshForMs) readScreen();
+  return monitors_;
+}
+
+void Win32Platform::useMonitor(const platform::Monitor& monitor) {
+  used_ = monitor;
+  if (onUseMonitor) onUseMonitor(monitor);
+}
+
+platform::Monitor Win32Platform::monitorInUse() {
+  if (used_) return *used_;
+  const auto primary = std::find_if(monitors_.begin(), monitors_.end(),
+                                    [](const platform::Monitor& m) { return m.primary; });
+  return primary != monitors_.end() ? *primary : monitors_.front();
 }
 
 platform::PointerPos Win32Platform::pointer() {
   POINT p{0, 0};
   GetCursorPos(&p);
-  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+  const platform::Monitor m = monitorInUse();
+  return {static_cast<int>(p.x) - m.left, static_cast<int>(p.y) - m.top};
 }
 
 bool Win32Platform::readLeftButton() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
 
-int Win32Platform::screenWidthTwips() { return MulDiv(widthPx_, kTwipsPerInch, dpi_); }
+int Win32Platform::screenWidthTwips() {
+  const platform::Monitor m = monitorInUse();
+  return MulDiv(m.width, kTwipsPerInch, m.dpi);
+}
 
-int Win32Platform::screenHeightTwips() { return MulDiv(heightPx_, kTwipsPerInch, dpi_); }
+int Win32Platform::screenHeightTwips() {
+  const platform::Monitor m = monitorInUse();
+  return MulDiv(m.height, kTwipsPerInch, m.dpi);
+}
 
-double Win32Platform::twipsPerPixel() { return static_cast<double>(kTwipsPerInch) / dpi_; }
+double Win32Platform::twipsPerPixel() {
+  return static_cast<double>(kTwipsPerInch) / monitorInUse().dpi;
+}
 
 void Win32Platform::makeTopmost(platform::WindowHandle window) {
   // Above every window that is not topmost, without taking the keyboard from the user's window.

@@ -1,7 +1,10 @@
 // The platform services made with the real Win32 calls.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "forms/runtime.h"
 #include "platform/services.h"
@@ -17,6 +20,10 @@ class Win32Platform final : public platform::Platform {
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
+  std::vector<platform::Monitor> monitors() override;
+  void useMonitor(const platform::Monitor& monitor) override;
+  // The chosen one, until then the primary.
+  platform::Monitor monitorInUse() override;
   platform::PointerPos pointer() override;
   bool readLeftButton() override;
   int screenWidthTwips() override;
@@ -48,17 +55,21 @@ class Win32Platform final : public platform::Platform {
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override;
 
-  // Reads the screen's size and DPI again (the display changed).
+  // Reads the monitors again (the display changed).
   void readScreen();
+  // Hears the monitor the windows stand on whenever the program chooses it (the backend places
+  // its top-level windows from that monitor's corner, at its DPI).
+  std::function<void(const platform::Monitor&)> onUseMonitor;
   // The clipboard the text boxes use: the same as clipboardText(), owned by the same window.
   [[nodiscard]] forms::Clipboard& clipboard();
 
  private:
-  // The screen's size and DPI, read once and again when the display changes: the pointer poll
-  // asks for them every 10 ms, and asking the system is not cheap.
-  int dpi_ = 96;
-  int widthPx_ = 0;
-  int heightPx_ = 0;
+  // The monitors, read once and again when the display changes: the pointer poll asks for them
+  // every 10 ms, and asking the system is not cheap. Some systems (Wine when the X layout
+  // changes) tell nothing of a change: the list is also read again when it is half a second old.
+  std::vector<platform::Monitor> monitors_;
+  unsigned long long monitorsRead_ = 0;
+  std::optional<platform::Monitor> used_;
   // A hidden top-level window that hears of display changes and owns what this program puts
   // on the clipboard.
   void* watcher_ = nullptr;
@@ -72,5 +83,7 @@ class Win32Platform final : public platform::Platform {
 
 // Dots per inch of the screen (96 at 100 % scaling).
 int screenDpi();
+// The desktop's monitors as the system lists them, each with its effective DPI.
+std::vector<platform::Monitor> readMonitors();
 
 }  // namespace win32
