@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "bar/side_bar.h"
 #include "bar/window_alpha.h"
@@ -79,6 +80,24 @@ void frmSide::openFromOutside() {
   tmrOpen.setEnabled(true);
 }
 
+void frmSide::toggleFromKeyboard() {
+  if (width() != kCollapsedWidth) {
+    collapse();
+    return;
+  }
+  openFromOutside();
+  lightTile(0);
+  host_.platform().takeKeyboard(hwnd());
+  hasKeyboard_ = true;
+}
+
+void frmSide::collapse() {
+  heldAt_.reset();
+  tmrWait.setEnabled(false);
+  tmrOpen.setEnabled(false);
+  tmrQuit_Timer();
+}
+
 void frmSide::tmrWait_Timer() {
   tmrOpen.setEnabled(true);
   tmrWait.setEnabled(false);
@@ -111,6 +130,7 @@ void frmSide::tmrQuit_Timer() {
   setWidth(kCollapsedWidth);
   HScroll1.setValue(1);
   tmrQuit.setEnabled(false);
+  if (std::exchange(hasKeyboard_, false)) host_.platform().giveKeyboardBack();
 }
 
 void frmSide::HScroll1_Change() {

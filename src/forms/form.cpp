@@ -36,6 +36,12 @@ void Form::setRect(Rect rect) {
   if (resized && !unloaded_) fire(onResize);
 }
 
+bool Form::keyDown(int key, int /*shift*/) {
+  if (!onKeyDown || unloaded_) return false;
+  runtime_.dispatch([&] { onKeyDown(key); });
+  return true;
+}
+
 void Form::unload() {
   if (unloaded_) return;
   runtime_.dispatch([&] {

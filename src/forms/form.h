@@ -26,6 +26,7 @@ class Form : public Container {
   void hide() { setVisible(false); }
   void setVisible(bool visible) override;
   void setRect(Rect rect) override;
+  bool keyDown(int key, int shift) override;
   // The native window moves to the monitor the program's windows stand on now, its rect counted
   // from that monitor's corner; until asked, a window stays on the monitor it was made on.
   void followMonitor() { notify(*this, Change::Monitor); }
@@ -39,6 +40,8 @@ class Form : public Container {
   std::uintptr_t hwnd();
 
   std::function<void()> onResize;         // on every size change and on first showing
+  // A key pressed while the form's own window has the keyboard (none of its controls has it).
+  std::function<void(int key)> onKeyDown;
   std::function<void(Form&)> onUnloaded;  // for the owner: drop and dispose the form
 
   [[nodiscard]] Control* focusedControl() const { return focus_; }

@@ -64,10 +64,14 @@ enum Key : int {
   kKeyBack = 8,
   kKeyTab = 9,
   kKeyReturn = 13,
+  kKeyEscape = 27,
+  kKeySpace = 32,
   kKeyEnd = 35,
   kKeyHome = 36,
   kKeyLeft = 37,
+  kKeyUp = 38,
   kKeyRight = 39,
+  kKeyDown = 40,
   kKeyDelete = 46,
 };
 

@@ -87,6 +87,11 @@ class Platform {
   // Makes the window layered and sets its opacity; false when the system refused.
   virtual bool setLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
 
+  // The keyboard for `window`, taken from the window that has it; given back to that window
+  // when `window` is done with it.
+  virtual void takeKeyboard(WindowHandle window) = 0;
+  virtual void giveKeyboardBack() = 0;
+
   // Shell.
   // Opens a path with the shell's default verb.
   virtual void shellOpen(WindowHandle owner, const std::string& path) = 0;

@@ -6,6 +6,7 @@
 #include <shellscalingapi.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/clipboard.h"
@@ -143,6 +144,24 @@ bool Win32Platform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t 
   const LONG style = GetWindowLongA(hwnd, GWL_EXSTYLE);
   SetWindowLongA(hwnd, GWL_EXSTYLE, style | WS_EX_LAYERED);
   return SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA) != FALSE;
+}
+
+void Win32Platform::takeKeyboard(platform::WindowHandle window) {
+  const auto w = reinterpret_cast<HWND>(window);
+  if (HWND had = GetForegroundWindow(); had != w) keyboardFrom_ = had;
+  keyboardTo_ = w;
+  SetForegroundWindow(w);
+  SetFocus(w);
+}
+
+void Win32Platform::giveKeyboardBack() {
+  // Only while the window that took it still has it (the user may have clicked elsewhere, or a
+  // window of this program taken it since), and only to a window that still exists.
+  const auto from = static_cast<HWND>(std::exchange(keyboardFrom_, nullptr));
+  const auto to = static_cast<HWND>(std::exchange(keyboardTo_, nullptr));
+  if (from != nullptr && IsWindow(from) != FALSE && GetForegroundWindow() == to) {
+    SetForegroundWindow(from);
+  }
 }
 
 void Win32Platform::shellOpen(platform::WindowHandle owner, const std::string& path) {
