@@ -87,8 +87,8 @@ void frmSide::toggleFromKeyboard() {
   }
   openFromOutside();
   lightTile(0);
-  host_.platform().takeKeyboard(hwnd());
-  hasKeyboard_ = true;
+  host_.platform().takeKeys(hwnd());
+  hasKeys_ = true;
 }
 
 void frmSide::collapse() {
@@ -126,11 +126,11 @@ void frmSide::tmrOpen_Timer() {
 }
 
 void frmSide::tmrQuit_Timer() {
+  if (std::exchange(hasKeys_, false)) host_.platform().releaseKeys();
   hide();
   setWidth(kCollapsedWidth);
   HScroll1.setValue(1);
   tmrQuit.setEnabled(false);
-  if (std::exchange(hasKeyboard_, false)) host_.platform().giveKeyboardBack();
 }
 
 void frmSide::HScroll1_Change() {

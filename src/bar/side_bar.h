@@ -41,8 +41,8 @@ class frmSide : public forms::Form {
   // Opens the bar as a rest on its corner does, wherever the pointer is; it stays open until
   // the pointer moves, and then collapses as usual once the pointer is off it.
   void openFromOutside();
-  // The hotkey: opens the bar as openFromOutside does, the first tile lit and the keyboard on
-  // the bar; on an open bar, collapses it at once.
+  // The hotkey: opens the bar as openFromOutside does, the first tile lit and the bar's keys
+  // taken; on an open bar, collapses it at once.
   void toggleFromKeyboard();
 
   forms::Frame frmeBar;                        // the column of tiles
@@ -87,7 +87,7 @@ class frmSide : public forms::Form {
   void lightTile(int i);
   // The tiles the column shows: BarSize + 1 of them, all seven for a size the bar cannot take.
   [[nodiscard]] int shownTiles() const;
-  // Collapses the bar now, whatever it was doing, and gives back the keyboard it took.
+  // Collapses the bar now, whatever it was doing, and releases the keys it took.
   void collapse();
   void Form_MouseMove();
   void tileMouseMove(int i);
@@ -104,5 +104,5 @@ class frmSide : public forms::Form {
 
   core::Host& host_;
   std::optional<platform::PointerPos> heldAt_;  // the pointer when the bar was opened from outside
-  bool hasKeyboard_ = false;                    // taken by the hotkey, until the bar collapses
+  bool hasKeys_ = false;                        // taken by the hotkey, until the bar collapses
 };

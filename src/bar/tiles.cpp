@@ -96,10 +96,7 @@ void frmSide::Form_KeyDown(int key) {
       break;
     case forms::kKeyReturn:
     case forms::kKeySpace:
-      if (lit != kNoTile) {
-        hasKeyboard_ = false;  // the folder's window takes it, not the window it came from
-        launch(lit);
-      }
+      if (lit != kNoTile) launch(lit);
       collapse();
       break;
     case forms::kKeyEscape:

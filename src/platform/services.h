@@ -87,10 +87,10 @@ class Platform {
   // Makes the window layered and sets its opacity; false when the system refused.
   virtual bool setLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
 
-  // The keyboard for `window`, taken from the window that has it; given back to that window
-  // when `window` is done with it.
-  virtual void takeKeyboard(WindowHandle window) = 0;
-  virtual void giveKeyboardBack() = 0;
+  // The keys of an open bar (Up, Down, Home, End, Enter, Space, Escape) go to `window`, whichever
+  // window has the keyboard, until released.
+  virtual void takeKeys(WindowHandle window) = 0;
+  virtual void releaseKeys() = 0;
 
   // Shell.
   // Opens a path with the shell's default verb.

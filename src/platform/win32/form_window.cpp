@@ -332,9 +332,9 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
         return 0;
       }
       break;
-    case WM_KEYDOWN:  // the keyboard on the form's own window: the bar's keys
-      if (node.hwnd == top_ && form_.pressKey(static_cast<int>(wp), keyShiftState())) return 0;
-      break;
+    case WM_HOTKEY:  // a key the form took while the keyboard is elsewhere (the open bar's)
+      if (node.hwnd == top_) form_.pressKey(HIWORD(lp));
+      return 0;
     case WM_LBUTTONDOWN:
       firstPress_ = {
           node.hwnd, static_cast<DWORD>(GetMessageTime()), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}};

@@ -6,7 +6,7 @@
 #include <shellscalingapi.h>
 
 #include <algorithm>
-#include <utility>
+#include <array>
 #include <vector>
 
 #include "platform/win32/clipboard.h"
@@ -146,22 +146,32 @@ bool Win32Platform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t 
   return SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA) != FALSE;
 }
 
-void Win32Platform::takeKeyboard(platform::WindowHandle window) {
-  const auto w = reinterpret_cast<HWND>(window);
-  if (HWND had = GetForegroundWindow(); had != w) keyboardFrom_ = had;
-  keyboardTo_ = w;
-  SetForegroundWindow(w);
-  SetFocus(w);
+namespace {
+
+// The keys an open bar answers.
+constexpr std::array<UINT, 7> kBarKeys = {VK_UP,     VK_DOWN,  VK_HOME,  VK_END,
+                                          VK_RETURN, VK_SPACE, VK_ESCAPE};
+constexpr int kBarKeyIds = 0xB000;
+
+}  // namespace
+
+void Win32Platform::takeKeys(platform::WindowHandle window) {
+  // Hotkeys of their own while the bar is open: they reach it from whatever window has the
+  // keyboard, which keeps it. (Activating the bar instead would make it a window the window
+  // manager handles under Wine, and every later show and hide of it would wait on that.)
+  releaseKeys();
+  keysTo_ = window;
+  for (const UINT vk : kBarKeys) {
+    RegisterHotKey(reinterpret_cast<HWND>(window), kBarKeyIds + static_cast<int>(vk), 0, vk);
+  }
 }
 
-void Win32Platform::giveKeyboardBack() {
-  // Only while the window that took it still has it (the user may have clicked elsewhere, or a
-  // window of this program taken it since), and only to a window that still exists.
-  const auto from = static_cast<HWND>(std::exchange(keyboardFrom_, nullptr));
-  const auto to = static_cast<HWND>(std::exchange(keyboardTo_, nullptr));
-  if (from != nullptr && IsWindow(from) != FALSE && GetForegroundWindow() == to) {
-    SetForegroundWindow(from);
+void Win32Platform::releaseKeys() {
+  if (keysTo_ == 0) return;
+  for (const UINT vk : kBarKeys) {
+    UnregisterHotKey(reinterpret_cast<HWND>(keysTo_), kBarKeyIds + static_cast<int>(vk));
   }
+  keysTo_ = 0;
 }
 
 void Win32Platform::shellOpen(platform::WindowHandle owner, const std::string& path) {

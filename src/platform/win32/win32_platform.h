@@ -31,8 +31,8 @@ class Win32Platform final : public platform::Platform {
   double twipsPerPixel() override;
   void makeTopmost(platform::WindowHandle window) override;
   bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t alpha) override;
-  void takeKeyboard(platform::WindowHandle window) override;
-  void giveKeyboardBack() override;
+  void takeKeys(platform::WindowHandle window) override;
+  void releaseKeys() override;
   void shellOpen(platform::WindowHandle owner, const std::string& path) override;
   void showAboutBox(platform::WindowHandle owner, const std::string& title,
                     const std::string& text) override;
@@ -72,8 +72,7 @@ class Win32Platform final : public platform::Platform {
   std::vector<platform::Monitor> monitors_;
   unsigned long long monitorsRead_ = 0;
   std::optional<platform::Monitor> used_;
-  void* keyboardFrom_ = nullptr;  // the window the keyboard was taken from, and the one that took
-  void* keyboardTo_ = nullptr;    // it (HWNDs)
+  platform::WindowHandle keysTo_ = 0;  // the window the open bar's keys go to
   // A hidden top-level window that hears of display changes and owns what this program puts
   // on the clipboard.
   void* watcher_ = nullptr;
