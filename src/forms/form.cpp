@@ -42,6 +42,10 @@ bool Form::keyDown(int key, int /*shift*/) {
   return true;
 }
 
+void Form::drop(Point at, const std::vector<DroppedItem>& items) {
+  if (onDrop && !unloaded_) runtime_.dispatch([&] { onDrop(at, items); });
+}
+
 void Form::unload() {
   if (unloaded_) return;
   runtime_.dispatch([&] {

@@ -59,6 +59,13 @@ struct MouseEvent {
   int y = 0;
 };
 
+// An item dragged from the shell and dropped on a form: its full path, and the name the shell
+// shows for it (a shortcut's without ".lnk").
+struct DroppedItem {
+  std::string path;
+  std::string displayName;
+};
+
 // Virtual-key codes used by the input entry points.
 enum Key : int {
   kKeyBack = 8,
