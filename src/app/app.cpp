@@ -46,6 +46,10 @@ void App::openBar() {
   if (side_) runtime_.dispatch([this] { side_->openFromOutside(); });
 }
 
+void App::toggleBarFromKeyboard() {
+  if (side_) runtime_.dispatch([this] { side_->toggleFromKeyboard(); });
+}
+
 void App::showBar() { side().show(); }
 
 void App::rebuildBar() {

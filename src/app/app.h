@@ -30,6 +30,8 @@ class App final : public core::Host {
   // Another start of the program asked this copy to show where it is: the bar opens. While the
   // splash still shows, the splash says it.
   void openBar();
+  // The hotkey: opens the bar with the keyboard on it, or collapses an open one.
+  void toggleBarFromKeyboard();
 
   void showBar() override;
   void rebuildBar() override;

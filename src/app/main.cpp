@@ -17,10 +17,22 @@ namespace {
 constexpr wchar_t kRunningName[] = L"Local\\Tervalo3.Running";
 constexpr wchar_t kInstanceClass[] = L"Tervalo3.Instance";
 constexpr UINT kOpenBar = WM_APP + 1;
+// The hotkey that opens the bar from any program: Ctrl+Alt+F7. Windows reserves the shortcuts
+// of the Windows key; Ctrl+Alt is AltGr on many layouts, where it types characters, but AltGr
+// with a function key types none.
+constexpr int kHotkeyId = 1;
+constexpr UINT kHotkeyModifiers = MOD_CONTROL | MOD_ALT | MOD_NOREPEAT;
+constexpr UINT kHotkeyKey = VK_F7;
 
 LRESULT CALLBACK instanceProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == kOpenBar) {
     if (auto* app = reinterpret_cast<App*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) app->openBar();
+    return 0;
+  }
+  if (msg == WM_HOTKEY && wp == kHotkeyId) {
+    if (auto* app = reinterpret_cast<App*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) {
+      app->toggleBarFromKeyboard();
+    }
     return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
@@ -72,6 +84,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command l
   HWND running = CreateWindowExW(0, kInstanceClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  instance, nullptr);
   SetWindowLongPtrW(running, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
+  // Where another program holds the hotkey, the bar opens from its corners alone, as before.
+  RegisterHotKey(running, kHotkeyId, kHotkeyModifiers, kHotkeyKey);
   app.start();
   return win32::Backend::runMessageLoop();
 }

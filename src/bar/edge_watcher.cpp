@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "bar/side_bar.h"
 #include "bar/window_alpha.h"
@@ -79,6 +80,24 @@ void frmSide::openFromOutside() {
   tmrOpen.setEnabled(true);
 }
 
+void frmSide::toggleFromKeyboard() {
+  if (width() != kCollapsedWidth) {
+    collapse();
+    return;
+  }
+  openFromOutside();
+  lightTile(0);
+  host_.platform().takeKeys(hwnd());
+  hasKeys_ = true;
+}
+
+void frmSide::collapse() {
+  heldAt_.reset();
+  tmrWait.setEnabled(false);
+  tmrOpen.setEnabled(false);
+  tmrQuit_Timer();
+}
+
 void frmSide::tmrWait_Timer() {
   tmrOpen.setEnabled(true);
   tmrWait.setEnabled(false);
@@ -107,6 +126,7 @@ void frmSide::tmrOpen_Timer() {
 }
 
 void frmSide::tmrQuit_Timer() {
+  if (std::exchange(hasKeys_, false)) host_.platform().releaseKeys();
   hide();
   setWidth(kCollapsedWidth);
   HScroll1.setValue(1);

@@ -92,6 +92,7 @@ frmSide::frmSide(core::Host& host)
   onMouseUp = [this](const forms::MouseEvent& e) { Form_MouseUp(e); };
   onMouseMove = [this](const forms::MouseEvent&) { Form_MouseMove(); };
   onClick = [this] { Form_Click(); };
+  onKeyDown = [this](int key) { Form_KeyDown(key); };
   for (int i = 0; i < kTiles; ++i) {
     for (auto* part : {&lblRe, &lblButton, &Labels}) {
       forms::Label& l = (*part)[static_cast<std::size_t>(i)];
@@ -162,6 +163,8 @@ void frmSide::load() {
   state.fileSettings = settings;
   host_.fadeClock(1);
 }
+
+int frmSide::shownTiles() const { return frmeBar.height() / kTileHeight; }
 
 void frmSide::standOnMonitor() {
   auto& platform = host_.platform();

@@ -41,6 +41,9 @@ class frmSide : public forms::Form {
   // Opens the bar as a rest on its corner does, wherever the pointer is; it stays open until
   // the pointer moves, and then collapses as usual once the pointer is off it.
   void openFromOutside();
+  // The hotkey: opens the bar as openFromOutside does, the first tile lit and the bar's keys
+  // taken; on an open bar, collapses it at once.
+  void toggleFromKeyboard();
 
   forms::Frame frmeBar;                        // the column of tiles
   std::array<forms::Frame, kTiles> frmeIcon;   // the tiles
@@ -78,6 +81,14 @@ class frmSide : public forms::Form {
   void Form_MouseDown(const forms::MouseEvent& e);
   void Form_MouseUp(const forms::MouseEvent& e);
   void Form_Click();
+  // Up, Down, Home and End move the light over the shown tiles, wrapping around; Enter or Space
+  // opens the lit tile's folder and collapses the bar; Escape collapses it.
+  void Form_KeyDown(int key);
+  void lightTile(int i);
+  // The tiles the column shows: BarSize + 1 of them, all seven for a size the bar cannot take.
+  [[nodiscard]] int shownTiles() const;
+  // Collapses the bar now, whatever it was doing, and releases the keys it took.
+  void collapse();
   void Form_MouseMove();
   void tileMouseMove(int i);
   void tileMouseDown(int i);
@@ -93,4 +104,5 @@ class frmSide : public forms::Form {
 
   core::Host& host_;
   std::optional<platform::PointerPos> heldAt_;  // the pointer when the bar was opened from outside
+  bool hasKeys_ = false;                        // taken by the hotkey, until the bar collapses
 };

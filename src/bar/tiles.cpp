@@ -24,9 +24,7 @@ void frmSide::NButton() {
 void frmSide::tileMouseMove(int i) {
   // A pressed tile keeps its shade while the pointer moves on it.
   if (lblButton[static_cast<std::size_t>(i)].backColour() == kPressed) return;
-  HoverTile = i;
-  NButton();
-  setTileBack(i, kHighlight);
+  lightTile(i);
 }
 
 void frmSide::tileMouseDown(int i) { setTileBack(i, kPressed); }
@@ -73,6 +71,40 @@ void frmSide::eOpenConfig() { host_.openConfig(); }
 void frmSide::Form_Click() {
   if (RightButtonDown) eOpenConfig();
   RightButtonDown = false;
+}
+
+void frmSide::lightTile(int i) {
+  HoverTile = i;
+  NButton();
+  setTileBack(i, kHighlight);
+}
+
+void frmSide::Form_KeyDown(int key) {
+  if (width() == kCollapsedWidth) return;
+  const int shown = shownTiles();
+  const int lit = highlightedTile();
+  switch (key) {
+    case forms::kKeyDown:
+      lightTile(lit == kNoTile ? 0 : (lit + 1) % shown);
+      break;
+    case forms::kKeyUp:
+      lightTile(lit == kNoTile || lit == 0 ? shown - 1 : lit - 1);
+      break;
+    case forms::kKeyHome:
+    case forms::kKeyEnd:
+      lightTile(key == forms::kKeyHome ? 0 : shown - 1);
+      break;
+    case forms::kKeyReturn:
+    case forms::kKeySpace:
+      if (lit != kNoTile) launch(lit);
+      collapse();
+      break;
+    case forms::kKeyEscape:
+      collapse();
+      break;
+    default:
+      break;
+  }
 }
 
 void frmSide::Form_MouseMove() {

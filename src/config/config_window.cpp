@@ -88,7 +88,7 @@ frmConfig::frmConfig(core::Host& host)
       lblTitle(*this, "lblTitle", {570, 430, 2895, 615}),
       frmeBig1(*this, "frmeBig1", {600, 1320, 4455, 5775}),
       RowBox(forms::makeArray<forms::Shape, kRows>([this](int i) {
-        return outline(frmeBig1, "RowBox", {0, kRowPitch * i, 3975, kRowHeight});
+        return outline(frmeBig1, "RowBox", {0, kRowPitch * i, kRowWidth, kRowHeight});
       })),
       RowSplit(forms::makeArray<forms::Line, kRows>([this](int i) {
         return forms::Line(frmeBig1, "RowSplit", {0, kRowPitch * i + kStripHeight},
@@ -265,6 +265,9 @@ void frmConfig::buildLayout() {
 
 void frmConfig::wireEvents() {
   onResize = [this] { host_.platform().makeTopmost(hwnd()); };
+  onDrop = [this](forms::Point at, const std::vector<forms::DroppedItem>& items) {
+    dropOnRow(at, items);
+  };
   tmrOpen.onTimer = [this] { tmrOpen_Timer(); };
   tmrMove.onTimer = [this] { tmrMove_Timer(); };
   tmrMouse.onTimer = [this] { tmrMouse_Timer(); };

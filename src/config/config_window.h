@@ -44,6 +44,9 @@ class frmConfig : public forms::Form {
   void eMenu();
   // Shows the rows 0 to the tile-count slider's value and sizes the shortcut block for them.
   void eSize();
+  // Items dropped from the shell on a shown row: the first one's path into its folder box, and
+  // its name into the name box when that is empty. A drop anywhere else does nothing.
+  void dropOnRow(forms::Point at, const std::vector<forms::DroppedItem>& items);
   // Loads the three number boxes from the colour of the selected glyph.
   void eColor();
   // Paints the window and its frames in ThemeColour.
@@ -139,6 +142,7 @@ class frmConfig : public forms::Form {
   // (glyph box, name, check box, "R") kStripHeight high above the folder.
   static constexpr int kRowPitch = 840;
   static constexpr int kRowHeight = 735;
+  static constexpr int kRowWidth = 3975;
   static constexpr int kStripHeight = 360;
   // The last of the colour buttons unfolds and folds the palette.
   static constexpr int kPaletteToggle = 3;

@@ -58,6 +58,33 @@ void frmConfig::eSize() {
 
 void frmConfig::hscTotal_Change() { eSize(); }
 
+void frmConfig::dropOnRow(forms::Point at, const std::vector<forms::DroppedItem>& items) {
+  const forms::Rect block = frmeBig1.formRect();
+  const int x = at.x - block.left;
+  const int y = at.y - block.top;
+  const int row = y / kRowPitch;
+  if (items.empty() || x < 0 || x >= kRowWidth || y < 0 || row >= kRows ||
+      y - row * kRowPitch >= kRowHeight) {
+    return;
+  }
+  const auto k = static_cast<std::size_t>(row);
+  forms::TextBox& folder = txtCarpeta[k];
+  const forms::DroppedItem& item = items.front();
+  // The path is taken whole or not at all: cut at a line break, or without a character the
+  // file cannot hold, it would name another folder. The balloon says which, as for typing.
+  if (!folder.visible() || item.path.find_first_of("\r\n") != std::string::npos) return;
+  std::string leftOut;
+  for (const char32_t c : forms::decodeUtf8(item.path)) {
+    if (!folder.holds(c)) leftOut += forms::encodeUtf8(c);
+  }
+  if (!leftOut.empty()) {
+    folder.onRefuse(leftOut);
+    return;
+  }
+  folder.dropText(item.path);
+  if (txtNombre[k].text().empty()) txtNombre[k].dropText(item.displayName);
+}
+
 void frmConfig::List1_DblClick() {
   if (List1.listIndex() < 0) return;
   host_.platform().setClipboardText(List1.text());

@@ -161,9 +161,17 @@ void TextBox::clear() {
 }
 
 void TextBox::paste() {
+  if (enabled()) insertLine(decodeUtf8(form().runtime().clipboard().text()));
+}
+
+void TextBox::dropText(const std::string& text) {
   if (!enabled()) return;
-  std::u32string text = decodeUtf8(form().runtime().clipboard().text());
-  // A one-line box takes the clipboard's first line.
+  selectAll();
+  insertLine(decodeUtf8(text));
+}
+
+void TextBox::insertLine(std::u32string text) {
+  // A one-line box takes the first line.
   const auto eol = text.find_first_of(U"\r\n");
   if (eol != std::u32string::npos) text.resize(eol);
   std::erase(text, U'\0');

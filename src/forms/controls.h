@@ -110,6 +110,8 @@ class TextBox : public Control {
   void copy();
   void cut();
   void paste();
+  // Text dragged onto the box takes the place of all of it, as a paste takes the selection's.
+  void dropText(const std::string& text);
   void clear();
   // Takes back the last edit of the user; a second undo makes it again.
   void undo();
@@ -137,6 +139,8 @@ class TextBox : public Control {
  private:
   // Replaces the selection with the user's text, cut to the room the maximum length leaves.
   void edit(std::u32string with);
+  // The first line of pasted or dropped text, into the selection.
+  void insertLine(std::u32string text);
   void replaceSelection(const std::u32string& with);
   // Takes out what the box does not hold and tells onRefuse; true when something was.
   bool leaveOutUnheld(std::u32string& text);

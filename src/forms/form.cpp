@@ -36,6 +36,16 @@ void Form::setRect(Rect rect) {
   if (resized && !unloaded_) fire(onResize);
 }
 
+bool Form::keyDown(int key, int /*shift*/) {
+  if (!onKeyDown || unloaded_) return false;
+  runtime_.dispatch([&] { onKeyDown(key); });
+  return true;
+}
+
+void Form::drop(Point at, const std::vector<DroppedItem>& items) {
+  if (onDrop && !unloaded_) runtime_.dispatch([&] { onDrop(at, items); });
+}
+
 void Form::unload() {
   if (unloaded_) return;
   runtime_.dispatch([&] {

@@ -26,6 +26,7 @@ class Form : public Container {
   void hide() { setVisible(false); }
   void setVisible(bool visible) override;
   void setRect(Rect rect) override;
+  bool keyDown(int key, int shift) override;
   // The native window moves to the monitor the program's windows stand on now, its rect counted
   // from that monitor's corner; until asked, a window stays on the monitor it was made on.
   void followMonitor() { notify(*this, Change::Monitor); }
@@ -38,7 +39,13 @@ class Form : public Container {
   // The native window handle; asking for it creates the native window.
   std::uintptr_t hwnd();
 
-  std::function<void()> onResize;         // on every size change and on first showing
+  std::function<void()> onResize;  // on every size change and on first showing
+  // A key the form took (Platform::takeKeys) pressed.
+  std::function<void(int key)> onKeyDown;
+  // Items dragged from the shell and dropped at `at` (twips from the form's corner), in the order
+  // the shell lists them. A form with this handler accepts drops.
+  std::function<void(Point at, const std::vector<DroppedItem>& items)> onDrop;
+  void drop(Point at, const std::vector<DroppedItem>& items);
   std::function<void(Form&)> onUnloaded;  // for the owner: drop and dispose the form
 
   [[nodiscard]] Control* focusedControl() const { return focus_; }

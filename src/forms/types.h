@@ -59,15 +59,26 @@ struct MouseEvent {
   int y = 0;
 };
 
+// An item dragged from the shell and dropped on a form: its full path, and the name the shell
+// shows for it (a shortcut's without ".lnk").
+struct DroppedItem {
+  std::string path;
+  std::string displayName;
+};
+
 // Virtual-key codes used by the input entry points.
 enum Key : int {
   kKeyBack = 8,
   kKeyTab = 9,
   kKeyReturn = 13,
+  kKeyEscape = 27,
+  kKeySpace = 32,
   kKeyEnd = 35,
   kKeyHome = 36,
   kKeyLeft = 37,
+  kKeyUp = 38,
   kKeyRight = 39,
+  kKeyDown = 40,
   kKeyDelete = 46,
 };
 

@@ -87,6 +87,11 @@ class Platform {
   // Makes the window layered and sets its opacity; false when the system refused.
   virtual bool setLayeredAlpha(WindowHandle window, std::uint8_t alpha) = 0;
 
+  // The keys of an open bar (Up, Down, Home, End, Enter, Space, Escape) go to `window`, whichever
+  // window has the keyboard, until released.
+  virtual void takeKeys(WindowHandle window) = 0;
+  virtual void releaseKeys() = 0;
+
   // Shell.
   // Opens a path with the shell's default verb.
   virtual void shellOpen(WindowHandle owner, const std::string& path) = 0;

@@ -43,6 +43,7 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
   std::vector<platform::WindowHandle> topmostCalls;
   std::map<platform::WindowHandle, int> alpha;  // last alpha set per window
   std::vector<std::pair<platform::WindowHandle, std::string>> shellOpened;
+  std::optional<platform::WindowHandle> keysTo;  // the window the bar's keys go to, until released
   struct Message {
     std::string text, title;
     platform::MessageIcon icon;
@@ -74,6 +75,8 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
     alpha[window] = a;
     return true;
   }
+  void takeKeys(platform::WindowHandle window) override { keysTo = window; }
+  void releaseKeys() override { keysTo.reset(); }
   void shellOpen(platform::WindowHandle owner, const std::string& path) override {
     shellOpened.emplace_back(owner, path);
   }

@@ -82,6 +82,32 @@ TEST_F(ShortcutRows, ACharacterTheFileCannotHoldNeverEntersABoxAndABalloonSaysWh
   EXPECT_EQ(w.txtFont.balloon()->text, because + "\xE4\xB8\xAD");
 }
 
+TEST_F(ShortcutRows, AnItemDroppedOnAShownRowGivesItsFolderAndAnEmptyNameBoxItsName) {
+  const auto drop = [&](int row, int dy, std::vector<forms::DroppedItem> items, int dx = 1000) {
+    w.drop({w.frmeBig1.left() + dx, w.frmeBig1.top() + 840 * row + dy}, items);
+    return rowsOf(w);
+  };
+  w.txtNombre[3].setText("");
+  drop(2, 400, {{"C:\\Users\\Ana\\Proyectos", "Proyectos"}});
+  drop(3, 10, {{"D:\\Presupuestos 2027 final.lnk", "Presupuestos 2027 final"}, {"E:\\", "E"}});
+  EXPECT_EQ(w.txtNombre[2].text(), "Documents") << "a name box with a name keeps it";
+  EXPECT_EQ(w.txtCarpeta[2].text(), "C:\\Users\\Ana\\Proyectos");
+  EXPECT_EQ(w.txtNombre[3].text(), "Presupuestos 2") << "cut to 14 characters";
+  EXPECT_EQ(w.txtCarpeta[3].text(), "D:\\Presupuestos 2027 final.lnk") << "the first item only";
+
+  const std::vector<std::string> dropped = rowsOf(w);
+  w.hscTotal.scrollTo(3);
+  EXPECT_EQ(drop(4, 400, {{"F:\\", "F"}}), dropped) << "a row the tile count hides";
+  EXPECT_EQ(drop(1, 780, {{"F:\\", "F"}}), dropped) << "between two rows";
+  EXPECT_EQ(drop(1, 400, {{"F:\\", "F"}}, 4000), dropped) << "right of the rows";
+  EXPECT_EQ(drop(1, 400, {}), dropped);
+  EXPECT_EQ(drop(0, 400, {{"C:\\a\r\nb", "a"}}), dropped) << "a path is taken whole or not";
+  EXPECT_EQ(drop(0, 400, {{"C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA", "L"}}), dropped);
+  EXPECT_EQ(w.txtCarpeta[0].balloon()->text,
+            "The settings file can't hold these characters, so the box left them out: "
+            "\xC5\x81\xC5\xBA");
+}
+
 TEST_F(GlyphBoxes, AKeyOrAPasteReplacesTheGlyphAndNoControlCharacterBecomesOne) {
   click(w.Label[0]);
   w.List1.choose(0);

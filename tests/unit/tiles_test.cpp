@@ -85,3 +85,55 @@ TEST(Tiles, ARightClickOnTheBackgroundOpensAFreshConfigurationWindowAndCollapses
   EXPECT_NE(t.app.config().serial(), first) << "a fresh window replaces the open one";
   EXPECT_TRUE(t.app.config().visible());
 }
+
+TEST(Tiles, TheHotkeyOpensTheBarWithTheKeyboardOnItsFirstTileAndTheKeysFollowTheShownTiles) {
+  TestApp t;
+  t.putFile(testing_support::fileWith({{core::BarSize, "2"}}));  // three tiles shown
+  frmSide& bar = t.startBar();
+  const forms::Colour normal = t.app.state().barBackColour;
+  t.timers.advance(1000);
+  const auto key = [&](int k) {
+    bar.pressKey(k);
+    return shades(bar, normal);
+  };
+  EXPECT_EQ(key(forms::kKeyDown), "NNNNNNN") << "a collapsed bar takes no keys";
+  t.app.toggleBarFromKeyboard();
+  EXPECT_EQ(shades(bar, normal), "HNNNNNN");
+  EXPECT_EQ(t.platform.keysTo, bar.hwnd());
+  t.timers.advance(300);
+  EXPECT_EQ(bar.width(), 1590);
+  EXPECT_NE(t.app.findDate(), nullptr) << "with its clock panel";
+  for (const auto& [k, lit] : {std::pair{forms::kKeyDown, "NHNNNNN"},
+                               {forms::kKeyDown, "NNHNNNN"},
+                               {forms::kKeyDown, "HNNNNNN"},
+                               {forms::kKeyUp, "NNHNNNN"},
+                               {forms::kKeyHome, "HNNNNNN"},
+                               {forms::kKeyEnd, "NNHNNNN"},
+                               {forms::kKeyLeft, "NNHNNNN"}}) {
+    EXPECT_EQ(key(k), lit) << k;
+  }
+  // The pointer and the keys share one light. The second of three tiles stands where the third
+  // of five does.
+  bar.pointerMove(0, 0, onTile(2));
+  EXPECT_EQ(key(forms::kKeyDown), "NNHNNNN");
+  bar.pointerMove(0, 0, {800, 300});  // off the tiles: none lit, Up starts from the last
+  EXPECT_EQ(key(forms::kKeyUp), "NNHNNNN");
+
+  key(forms::kKeyReturn);
+  key(forms::kKeyReturn);
+  EXPECT_EQ(t.platform.shellOpened.size(), 1U) << "once, and the bar collapses at once";
+  EXPECT_EQ(t.platform.shellOpened.at(0).second, "C:\\Users\\Ana\\Documents");
+  EXPECT_EQ(bar.width(), 1);
+
+  // Escape, and the hotkey again, collapse it and release the keys.
+  for (const bool escape : {true, false}) {
+    t.app.toggleBarFromKeyboard();
+    t.timers.advance(50);
+    EXPECT_EQ(t.platform.keysTo, bar.hwnd());
+    if (escape) key(forms::kKeyEscape);
+    if (!escape) t.app.toggleBarFromKeyboard();
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_FALSE(bar.visible());
+    EXPECT_EQ(t.platform.keysTo, std::nullopt);
+  }
+}

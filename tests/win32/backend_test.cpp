@@ -3,12 +3,16 @@
 // click per press, and lists filled item by item.
 #include <gtest/gtest.h>
 #include <windows.h>
+// (uses what windows.h declares)
+#include <shlobj.h>
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
+#include "app/app.h"
+#include "config/config_window.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/timer.h"
@@ -396,4 +400,31 @@ TEST(Backend, TabAndClicksMoveTheModelsFocusAndOnePressIsOneClick) {
   wintest::pumpMessages();
   EXPECT_FALSE(IsWindow(top));
   EXPECT_NE(GetActiveWindow(), hwndOf(never)) << "a form that goes hands it no activation";
+}
+
+// A drop as the shell delivers it: a DROPFILES block of wide paths, the point in the client area
+// of the window under the pointer, which accepts files.
+TEST(Backend, AFolderDroppedOnTheConfigurationWindowFillsTheRowUnderThePointer) {
+  Rig rig;
+  App app(rig.platform, rig.runtime);
+  app.settings()[core::BarSize] = 4;  // five rows
+  app.openConfig();
+  frmConfig& w = *app.findConfig();
+  HWND top = hwndOf(w);
+  ASSERT_NE(GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+  ASSERT_TRUE(wintest::waitFor([&] { return w.frmeBig1.left() == 600; })) << "slid in";
+  const std::wstring files = L"C:\\windows\\system32\0C:\\windows\0";
+  HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (files.size() + 1) * sizeof(wchar_t));
+  auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+  header->pFiles = sizeof(DROPFILES);
+  header->pt = {w.frmeBig1.left() / 15 + 100, (w.frmeBig1.top() + 840 * 2 + 500) / 15};
+  header->fWide = TRUE;
+  std::copy(files.begin(), files.end(), reinterpret_cast<wchar_t*>(header + 1));
+  GlobalUnlock(drop);
+  w.txtNombre[2].setText("");
+  SendMessageW(top, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  EXPECT_EQ(w.txtCarpeta[2].text(), "C:\\windows\\system32");
+  EXPECT_EQ(w.txtNombre[2].text(), "system32") << "the name the shell shows";
+  HWND folder = wintest::childAt(top, L"Edit", (600 + 70 + 1945) / 15, (1320 + 2050 + 172) / 15);
+  EXPECT_EQ(wintest::windowText(folder), L"C:\\windows\\system32") << "and the box shows it";
 }

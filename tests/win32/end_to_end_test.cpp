@@ -116,6 +116,44 @@ TEST(EndToEnd, TheBarWaitsAtItsEdgeItsCornerOpensItWithTheClockAndATileOpensItsF
   })) << "the running copy's bar opens";
 }
 
+// The hotkey sent from another program, whose window keeps the keyboard: Escape collapses the bar;
+// Down, Down, Enter opens the third tile's folder, once.
+TEST(EndToEnd, TheHotkeyOpensTheBarAndItsKeysOpenAFolderOnce) {
+  closeExplorerWindows();
+  CreateDirectoryA("C:\\c", nullptr);
+  SettingsFile file("0");
+  ASSERT_TRUE(file.ok());
+  const int screenW = GetSystemMetrics(SM_CXSCREEN);
+  moveCursor(screenW / 2, 300);
+  Program program;
+  HWND bar = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (bar = findBar(program)) != nullptr; }, 20000));
+  HWND mine = CreateWindowExW(0, L"STATIC", L"mine", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                              nullptr, nullptr, nullptr);
+  const auto opened = [&] {
+    RECT r;
+    return IsWindowVisible(bar) && GetWindowRect(bar, &r) && r.right - r.left == px(1590);
+  };
+  for (const WORD last : {WORD{VK_ESCAPE}, WORD{VK_RETURN}}) {
+    SetForegroundWindow(mine);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == mine; }));
+    pressKeys({VK_CONTROL, VK_MENU, VK_F7});
+    ASSERT_TRUE(waitFor(opened)) << "the hotkey opens the bar";
+    for (int i = 0; last == VK_RETURN && i < 2; ++i) pressKeys({VK_DOWN});
+    pressKeys({last});
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(bar); })) << "collapsed at once";
+    if (last == VK_ESCAPE) {
+      EXPECT_EQ(GetForegroundWindow(), mine) << "it kept the keyboard";
+    }
+  }
+  EXPECT_TRUE(waitFor([] { return !explorerWindows().empty(); }, 10000));
+  EXPECT_FALSE(waitFor([] { return explorerWindows().size() > 1; }, 1500)) << "once";
+  EXPECT_EQ(windowText(explorerWindows().at(0)), L"c");
+  closeExplorerWindows();
+  DestroyWindow(mine);
+  RemoveDirectoryA("C:\\c");
+}
+
 // Another program holds the settings file, shared with nobody, until 2 s after the bar began to
 // read it.
 TEST(EndToEnd, ASettingsFileAnotherProgramHoldsAsTheBarStartsIsWaitedForAndRead) {

@@ -1,6 +1,7 @@
 #include "platform/win32/form_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -62,8 +63,9 @@ FormWindow::FormWindow(Backend& backend, forms::Form& form) : backend_(backend),
   const forms::Rect r = form.rect();
   // Only a form opened to be typed in may be made active by the system; the others take the
   // keyboard when asked to (a click on the clock panel) and never on their own.
+  // A form that takes dropped items accepts files dragged from the shell.
   const DWORD exStyle =
-      WS_EX_TOOLWINDOW |
+      WS_EX_TOOLWINDOW | (form.onDrop ? WS_EX_ACCEPTFILES : 0) |
       (form.activation() == forms::Form::Activation::OnShow ? 0 : WS_EX_NOACTIVATE);
   origin_ = backend_.origin();
   top_ = CreateWindowExW(exStyle, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN,
@@ -262,6 +264,26 @@ void FormWindow::place() {
                backend_.toPx(r.width), backend_.toPx(r.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void FormWindow::dropped(WPARAM wp) {
+  const auto drop = reinterpret_cast<HDROP>(wp);
+  POINT at{};
+  DragQueryPoint(drop, &at);  // in the client area of the window that took the drop, top_'s
+  std::vector<forms::DroppedItem> items;
+  const UINT n = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < n; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    // The name the shell shows for it; the last part of the path where the shell has none.
+    SHFILEINFOW info{};
+    const bool named = SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME) != 0;
+    const std::wstring name =
+        named ? std::wstring(info.szDisplayName) : path.substr(path.find_last_of(L"\\/") + 1);
+    items.push_back({narrow(path), narrow(name)});
+  }
+  DragFinish(drop);
+  form_.drop({backend_.toTwips(at.x), backend_.toTwips(at.y)}, items);
+}
+
 bool FormWindow::hasKeyboard() const {
   HWND focus = GetFocus();
   return GetActiveWindow() == top_ || (focus != nullptr && within(top_, focus));
@@ -332,6 +354,12 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
         return 0;
       }
       break;
+    case WM_DROPFILES:
+      if (node.hwnd == top_) dropped(wp);
+      return 0;
+    case WM_HOTKEY:  // a key the form took while the keyboard is elsewhere (the open bar's)
+      if (node.hwnd == top_) form_.pressKey(HIWORD(lp));
+      return 0;
     case WM_LBUTTONDOWN:
       firstPress_ = {
           node.hwnd, static_cast<DWORD>(GetMessageTime()), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}};

@@ -80,6 +80,8 @@ class FormWindow final : public forms::FormPeer {
   void paint(Node& node);
   // The keyboard goes to the model's focused control, or else to the first tab stop.
   void focusInside();
+  // WM_DROPFILES: the items of the drop (an HDROP) to the form, at their point.
+  void dropped(WPARAM drop);
   [[nodiscard]] bool hasKeyboard() const;
   [[nodiscard]] HWND hwndOf(const forms::Control& c) const;
   [[nodiscard]] NativeAdapter* adapterAt(LPARAM lp) const;

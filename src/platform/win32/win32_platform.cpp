@@ -6,6 +6,7 @@
 #include <shellscalingapi.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "platform/win32/clipboard.h"
@@ -143,6 +144,34 @@ bool Win32Platform::setLayeredAlpha(platform::WindowHandle window, std::uint8_t 
   const LONG style = GetWindowLongA(hwnd, GWL_EXSTYLE);
   SetWindowLongA(hwnd, GWL_EXSTYLE, style | WS_EX_LAYERED);
   return SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA) != FALSE;
+}
+
+namespace {
+
+// The keys an open bar answers.
+constexpr std::array<UINT, 7> kBarKeys = {VK_UP,     VK_DOWN,  VK_HOME,  VK_END,
+                                          VK_RETURN, VK_SPACE, VK_ESCAPE};
+constexpr int kBarKeyIds = 0xB000;
+
+}  // namespace
+
+void Win32Platform::takeKeys(platform::WindowHandle window) {
+  // Hotkeys of their own while the bar is open: they reach it from whatever window has the
+  // keyboard, which keeps it. (Activating the bar instead would make it a window the window
+  // manager handles under Wine, and every later show and hide of it would wait on that.)
+  releaseKeys();
+  keysTo_ = window;
+  for (const UINT vk : kBarKeys) {
+    RegisterHotKey(reinterpret_cast<HWND>(window), kBarKeyIds + static_cast<int>(vk), 0, vk);
+  }
+}
+
+void Win32Platform::releaseKeys() {
+  if (keysTo_ == 0) return;
+  for (const UINT vk : kBarKeys) {
+    UnregisterHotKey(reinterpret_cast<HWND>(keysTo_), kBarKeyIds + static_cast<int>(vk));
+  }
+  keysTo_ = 0;
 }
 
 void Win32Platform::shellOpen(platform::WindowHandle owner, const std::string& path) {

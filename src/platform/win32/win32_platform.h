@@ -31,6 +31,8 @@ class Win32Platform final : public platform::Platform {
   double twipsPerPixel() override;
   void makeTopmost(platform::WindowHandle window) override;
   bool setLayeredAlpha(platform::WindowHandle window, std::uint8_t alpha) override;
+  void takeKeys(platform::WindowHandle window) override;
+  void releaseKeys() override;
   void shellOpen(platform::WindowHandle owner, const std::string& path) override;
   void showAboutBox(platform::WindowHandle owner, const std::string& title,
                     const std::string& text) override;
@@ -70,6 +72,7 @@ class Win32Platform final : public platform::Platform {
   std::vector<platform::Monitor> monitors_;
   unsigned long long monitorsRead_ = 0;
   std::optional<platform::Monitor> used_;
+  platform::WindowHandle keysTo_ = 0;  // the window the open bar's keys go to
   // A hidden top-level window that hears of display changes and owns what this program puts
   // on the clipboard.
   void* watcher_ = nullptr;
