@@ -2,6 +2,7 @@
 #include <windows.h>
 // (uses what windows.h declares)
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <string>
 
@@ -61,6 +62,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command l
     askTheFirstCopy();
     return 0;
   }
+  // COM, single-threaded: a screen reader's questions reach the bar through it, and the shell's
+  // calls want it.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
 

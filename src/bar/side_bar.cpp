@@ -8,6 +8,7 @@
 #include "core/look.h"
 #include "core/monitor.h"
 #include "core/settings_file.h"
+#include "forms/text.h"
 
 namespace {
 
@@ -93,6 +94,16 @@ frmSide::frmSide(core::Host& host)
   onMouseMove = [this](const forms::MouseEvent&) { Form_MouseMove(); };
   onClick = [this] { Form_Click(); };
   onKeyDown = [this](int key) { Form_KeyDown(key); };
+  accessibleButtons = [this] {
+    std::vector<AccessibleButton> tiles;
+    const int lit = highlightedTile();
+    for (int i = 0; i < shownTiles(); ++i) {
+      const auto k = static_cast<std::size_t>(i);
+      tiles.push_back({forms::encodeUtf8(forms::parseAccessKeys(Labels[k].caption()).text),
+                       frmeIcon[k].formRect(), i == lit});
+    }
+    return tiles;
+  };
   for (int i = 0; i < kTiles; ++i) {
     for (auto* part : {&lblRe, &lblButton, &Labels}) {
       forms::Label& l = (*part)[static_cast<std::size_t>(i)];

@@ -77,6 +77,7 @@ void frmSide::lightTile(int i) {
   HoverTile = i;
   NButton();
   setTileBack(i, kHighlight);
+  accessibleFocusMoved();
 }
 
 void frmSide::Form_KeyDown(int key) {

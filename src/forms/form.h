@@ -46,6 +46,16 @@ class Form : public Container {
   // the shell lists them. A form with this handler accepts drops.
   std::function<void(Point at, const std::vector<DroppedItem>& items)> onDrop;
   void drop(Point at, const std::vector<DroppedItem>& items);
+  // For screen readers, where the form paints what a user takes for buttons (the bar's tiles):
+  // each with its name and place (twips from the form's corner), the lit one focused.
+  struct AccessibleButton {
+    std::string name;
+    Rect rect;
+    bool focused = false;
+  };
+  std::function<std::vector<AccessibleButton>()> accessibleButtons;
+  // The light moved to another of those buttons: a screen reader hears of it.
+  void accessibleFocusMoved() { notify(*this, Change::Focus); }
   std::function<void(Form&)> onUnloaded;  // for the owner: drop and dispose the form
 
   [[nodiscard]] Control* focusedControl() const { return focus_; }

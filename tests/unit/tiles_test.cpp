@@ -118,6 +118,12 @@ TEST(Tiles, TheHotkeyOpensTheBarWithTheKeyboardOnItsFirstTileAndTheKeysFollowThe
   EXPECT_EQ(key(forms::kKeyDown), "NNHNNNN");
   bar.pointerMove(0, 0, {800, 300});  // off the tiles: none lit, Up starts from the last
   EXPECT_EQ(key(forms::kKeyUp), "NNHNNNN");
+  // A screen reader finds the shown tiles, by name and place, and the lit one.
+  std::string read;
+  for (const auto& [name, rect, focused] : bar.accessibleButtons()) {
+    read += name + "@" + std::to_string(rect.top) + (focused ? "* " : " ");
+  }
+  EXPECT_EQ(read, "Computer@5940 Ana@7440 Documents@8940* ");
 
   key(forms::kKeyReturn);
   key(forms::kKeyReturn);

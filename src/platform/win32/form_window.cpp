@@ -86,6 +86,10 @@ FormWindow::~FormWindow() {
   for (auto& [h, n] : nodes_) SetWindowLongPtrW(h, GWLP_USERDATA, 0);
   byHwnd_.clear();
   adapters_.clear();
+  if (accessible_ != nullptr) {
+    accessible_->disconnect();  // a screen reader may hold it longer
+    accessible_->Release();
+  }
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
   if (top_ != nullptr) {
     const PassOverInactive passOver(top_);
@@ -208,6 +212,16 @@ void FormWindow::formChanged(forms::Change what) {
                        : form_.activation() == forms::Form::Activation::OnShow ? SW_SHOW
                                                                                : SW_SHOWNOACTIVATE);
       if (form_.visible()) UpdateWindow(top_);
+      break;
+    }
+    case Change::Focus: {  // the light moved over the form's painted buttons
+      if (!form_.accessibleButtons) break;
+      const auto all = form_.accessibleButtons();
+      for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].focused) {
+          NotifyWinEvent(EVENT_OBJECT_FOCUS, top_, OBJID_CLIENT, static_cast<LONG>(i) + 1);
+        }
+      }
       break;
     }
     default:
@@ -352,6 +366,12 @@ LRESULT FormWindow::containerMessage(Node& node, UINT msg, WPARAM wp, LPARAM lp)
       if (node.hwnd == top_) {
         focusInside();
         return 0;
+      }
+      break;
+    case WM_GETOBJECT:
+      if (node.hwnd == top_ && static_cast<LONG>(lp) == OBJID_CLIENT && form_.accessibleButtons) {
+        if (accessible_ == nullptr) accessible_ = new ButtonsAccessible(top_, form_, backend_);
+        return LresultFromObject(__uuidof(IAccessible), wp, accessible_);
       }
       break;
     case WM_DROPFILES:

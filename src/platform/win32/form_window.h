@@ -12,6 +12,7 @@
 
 #include "forms/form.h"
 #include "forms/runtime.h"
+#include "platform/win32/accessible.h"
 #include "platform/win32/native_adapter.h"
 
 namespace win32 {
@@ -101,6 +102,8 @@ class FormWindow final : public forms::FormPeer {
   HWND takenFrom_ = nullptr;  // the control whose press leftPress took last
   bool settlePosted_ = false;
   bool placePending_ = false;
+  // What screen readers are given for the form's painted buttons, made when first asked for.
+  ButtonsAccessible* accessible_ = nullptr;
   // The corner of the monitor the window stands on: that in use when it was made, or when its
   // form last asked to follow the monitor in use.
   POINT origin_{0, 0};
