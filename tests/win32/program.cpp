@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "platform/win32/file_ops.h"
 #include "platform/win32/win32_platform.h"
 #include "screen.h"
 #include "wait.h"
@@ -43,12 +44,15 @@ DWORD Program::exitCode() const {
 }
 
 HWND Program::window(const std::function<bool(const RECT&)>& test) const {
-  return firstWithRect(topLevelWindows([pid = pi_.dwProcessId](HWND h) {
-                         DWORD owner = 0;
-                         GetWindowThreadProcessId(h, &owner);
-                         return owner == pid && IsWindowVisible(h);
-                       }),
-                       test);
+  for (HWND w : topLevelWindows([pid = pi_.dwProcessId](HWND h) {
+         DWORD owner = 0;
+         GetWindowThreadProcessId(h, &owner);
+         return owner == pid && IsWindowVisible(h);
+       })) {
+    RECT r;
+    if (GetWindowRect(w, &r) && test(r)) return w;
+  }
+  return nullptr;
 }
 
 int px(int twips) { return MulDiv(twips, win32::screenDpi(), 1440); }
@@ -63,10 +67,9 @@ HWND findBar(const Program& program, int monitorHeight) {
   return program.window([&](const RECT& r) { return r.bottom - r.top == barHeight; });
 }
 
-HWND openBar(const Program& program, bool left, HWND bar) {
-  if (bar == nullptr && !waitFor([&] { return (bar = findBar(program)) != nullptr; }, 20000)) {
-    return nullptr;
-  }
+HWND openBar(const Program& program, bool left) {
+  HWND bar = nullptr;
+  if (!waitFor([&] { return (bar = findBar(program)) != nullptr; }, 20000)) return nullptr;
   const int x = left ? 0 : GetSystemMetrics(SM_CXSCREEN) - 1;
   moveCursor(x, 0);
   const bool open = waitWithPointerAt(
@@ -81,17 +84,14 @@ HWND openBar(const Program& program, bool left, HWND bar) {
 }
 
 void moveCursor(int x, int y) {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    SetCursorPos(x, y);
-    if (waitFor(
-            [&] {
-              POINT p;
-              return GetCursorPos(&p) && p.x == x && p.y == y;
-            },
-            100)) {
-      return;
-    }
-  }
+  SetCursorPos(x, y);
+  waitWithPointerAt(
+      x, y,
+      [&] {
+        POINT p;
+        return GetCursorPos(&p) && p.x == x && p.y == y;
+      },
+      2000);
 }
 
 bool waitWithPointerAt(int x, int y, const std::function<bool()>& condition, int timeoutMs) {
@@ -163,25 +163,14 @@ SettingsFile::SettingsFile(const char* side, const char* glass) {
   text += std::string("12081179\r\n") + side + "\r\n";
   for (int i = 0; i < 7; ++i) text += "\xCC\r\n";
   text += std::string("4\r\n") + glass + "\r\n0\r\n0\r\n0\r\nWebdings\r\n";
-  HANDLE h = CreateFileA(kSettingsPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD wrote = 0;
-  ok_ = WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &wrote, nullptr) != FALSE;
-  CloseHandle(h);
+  ok_ = win32::Win32Platform().writeFileReplacing(kSettingsPath, text);
 }
 
 SettingsFile::~SettingsFile() { DeleteFileA(kSettingsPath); }
 
 std::vector<std::string> readSettingsLines() {
   // Read as a polite reader: the program may replace the file meanwhile.
-  HANDLE h = CreateFileA(kSettingsPath, GENERIC_READ,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  std::string bytes(65536, '\0');
-  DWORD got = 0;
-  if (ReadFile(h, bytes.data(), 65536, &got, nullptr) == FALSE) got = 0;
-  CloseHandle(h);
-  bytes.resize(got);
+  const std::string bytes = win32::Win32FileOps().read(kSettingsPath).value_or("");
   std::vector<std::string> lines;
   std::size_t start = 0;
   for (std::size_t end = 0; (end = bytes.find("\r\n", start)) != std::string::npos;

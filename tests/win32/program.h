@@ -34,9 +34,9 @@ BYTE alphaOf(HWND w);
 
 // The bar: the program's window as tall as its monitor (the primary unless told) plus 600 twips.
 HWND findBar(const Program& program, int monitorHeight = GetSystemMetrics(SM_CYSCREEN));
-// Rests the pointer on the top corner pixel of the right (or left) edge until the bar (found,
-// or `bar`) stands open there, 1590 twips wide and opaque; nullptr when it never did.
-HWND openBar(const Program& program, bool left = false, HWND bar = nullptr);
+// Rests the pointer on the top corner pixel of the right (or left) edge until the bar stands
+// open there, 1590 twips wide and opaque; nullptr when it never did.
+HWND openBar(const Program& program, bool left = false);
 
 // Moves the pointer and waits until the system says it is there: under Wine a move right after
 // another may be lost, so it is made again until it holds.

@@ -36,12 +36,4 @@ std::vector<HWND> topLevelWindows(const std::function<bool(HWND)>& keep) {
   return search.found;
 }
 
-HWND firstWithRect(const std::vector<HWND>& windows, const std::function<bool(const RECT&)>& test) {
-  for (HWND w : windows) {
-    RECT r;
-    if (GetWindowRect(w, &r) && test(r)) return w;
-  }
-  return nullptr;
-}
-
 }  // namespace wintest

@@ -14,7 +14,5 @@ bool anyPixel(const RECT& area, int step, const std::function<bool(COLORREF)>& t
 std::wstring classOf(HWND h);
 // The top-level windows that `keep` accepts, front first.
 std::vector<HWND> topLevelWindows(const std::function<bool(HWND)>& keep);
-// The first of `windows` whose screen rectangle passes `test`, or nullptr.
-HWND firstWithRect(const std::vector<HWND>& windows, const std::function<bool(const RECT&)>& test);
 
 }  // namespace wintest
