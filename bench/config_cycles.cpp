@@ -23,12 +23,15 @@ namespace {
 
 // Tervalo's visible window whose rectangle passes `test`, in any process of this desktop.
 HWND tervaloWindow(const std::function<bool(const RECT&)>& test) {
-  return firstWithRect(topLevelWindows([](HWND h) {
-                         wchar_t cls[32] = {};
-                         GetClassNameW(h, cls, 32);
-                         return IsWindowVisible(h) && lstrcmpW(cls, win32::kFormClass) == 0;
-                       }),
-                       test);
+  for (HWND w : topLevelWindows([](HWND h) {
+         wchar_t cls[32] = {};
+         GetClassNameW(h, cls, 32);
+         return IsWindowVisible(h) && lstrcmpW(cls, win32::kFormClass) == 0;
+       })) {
+    RECT r;
+    if (GetWindowRect(w, &r) && test(r)) return w;
+  }
+  return nullptr;
 }
 
 // Makes `step` until `done` holds, at most three times.
