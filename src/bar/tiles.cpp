@@ -74,10 +74,12 @@ void frmSide::Form_Click() {
 }
 
 void frmSide::lightTile(int i) {
+  // The pointer moving over the lit tile lights it again: a screen reader hears only of a move.
+  const bool moved = highlightedTile() != i;
   HoverTile = i;
   NButton();
   setTileBack(i, kHighlight);
-  accessibleFocusMoved();
+  if (moved) accessibleFocusMoved();
 }
 
 void frmSide::Form_KeyDown(int key) {

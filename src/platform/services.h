@@ -29,6 +29,14 @@ struct Monitor {
   friend bool operator==(const Monitor&, const Monitor&) = default;
 };
 
+// The primary of `monitors`, or the first where none says it is; never called on an empty list.
+inline Monitor primaryOf(const std::vector<Monitor>& monitors) {
+  for (const Monitor& m : monitors) {
+    if (m.primary) return m;
+  }
+  return monitors.front();
+}
+
 struct OsVersion {
   int major = 0;
   int minor = 0;
@@ -61,7 +69,7 @@ class Platform {
 
   // Monitors, pointer and screen.
   // The desktop's monitors, in pixels of the virtual screen.
-  virtual std::vector<Monitor> monitors() = 0;
+  virtual const std::vector<Monitor>& monitors() = 0;
   // The monitor the program's windows stand on from now on (until then, the primary): the
   // screen's size, its twips per pixel and the pointer speak of it, and the windows' places are
   // counted from its top-left corner.

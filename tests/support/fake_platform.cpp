@@ -8,17 +8,15 @@
 
 namespace testing_support {
 
-std::vector<platform::Monitor> FakePlatform::monitors() {
+const std::vector<platform::Monitor>& FakePlatform::monitors() {
   if (!monitorList.empty()) return monitorList;
-  return {{0, 0, screenWidthPx, screenHeightPx, static_cast<int>(std::lround(1440 / twipsPerPx)),
-           true}};
+  oneMonitor_ = {{0, 0, screenWidthPx, screenHeightPx,
+                  static_cast<int>(std::lround(1440 / twipsPerPx)), true}};
+  return oneMonitor_;
 }
 
 platform::Monitor FakePlatform::monitorInUse() {
-  if (monitorUsed) return *monitorUsed;
-  const std::vector<platform::Monitor> all = monitors();
-  const auto primary = std::ranges::find_if(all, &platform::Monitor::primary);
-  return primary != all.end() ? *primary : all.front();
+  return monitorUsed ? *monitorUsed : platform::primaryOf(monitors());
 }
 
 bool FakePlatform::fontInstalled(const std::string& family) {

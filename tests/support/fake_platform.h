@@ -54,7 +54,7 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
   std::function<void()> whileBoxOpen;
   bool exited = false;
 
-  std::vector<platform::Monitor> monitors() override;
+  const std::vector<platform::Monitor>& monitors() override;
   void useMonitor(const platform::Monitor& monitor) override { monitorUsed = monitor; }
   // The last one chosen, until then the primary.
   platform::Monitor monitorInUse() override;
@@ -114,6 +114,9 @@ class FakePlatform final : public platform::Platform, public forms::Clipboard {
   std::optional<std::string> toAnsi(const std::string& utf8) override;
   std::string fromAnsi(const std::string& ansi) override;
   void exitProgram() override { exited = true; }
+
+ private:
+  std::vector<platform::Monitor> oneMonitor_;  // the desktop when no monitors are listed
 };
 
 }  // namespace testing_support

@@ -93,7 +93,7 @@ void Win32Platform::readScreen() {
   monitorsRead_ = GetTickCount64();
 }
 
-std::vector<platform::Monitor> Win32Platform::monitors() {
+const std::vector<platform::Monitor>& Win32Platform::monitors() {
   constexpr unsigned long long kFreshForMs = 500;
   if (GetTickCount64() - monitorsRead_ >= kFreshForMs) readScreen();
   return monitors_;
@@ -105,10 +105,7 @@ void Win32Platform::useMonitor(const platform::Monitor& monitor) {
 }
 
 platform::Monitor Win32Platform::monitorInUse() {
-  if (used_) return *used_;
-  const auto primary = std::find_if(monitors_.begin(), monitors_.end(),
-                                    [](const platform::Monitor& m) { return m.primary; });
-  return primary != monitors_.end() ? *primary : monitors_.front();
+  return used_ ? *used_ : platform::primaryOf(monitors_);
 }
 
 platform::PointerPos Win32Platform::pointer() {

@@ -20,7 +20,7 @@ class Win32Platform final : public platform::Platform {
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
-  std::vector<platform::Monitor> monitors() override;
+  const std::vector<platform::Monitor>& monitors() override;
   void useMonitor(const platform::Monitor& monitor) override;
   // The chosen one, until then the primary.
   platform::Monitor monitorInUse() override;
